@@ -1,0 +1,174 @@
+#pragma once
+// The main form: its controls and menus as models, and the program-wide state
+// it owns for the life of the process (window table, refresh working lists,
+// run-state flags, program-folder paths, options). The handlers of every
+// subsystem work on this one object; the Win32 view mirrors its controls.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "controls/check_list_box.h"
+#include "controls/simple_controls.h"
+#include "platform/platform.h"
+
+namespace folvaric {
+
+using platform::WindowHandle;
+
+constexpr int kTableSlots = 3001;  // rows 0..2999 and the spare slot 3000
+constexpr int kMaxRows = 3000;
+constexpr int kSpareSlot = 3000;
+
+// The tray icon as the main form sees it; the Windows side keeps the real icon
+// in step with these values.
+struct TrayIconModel {
+    bool visible = true;  // the icon is in the notification area
+    bool hide = true;     // hide the taskbar button while minimised
+    std::string hint;
+    std::string iconFile;  // taken from the application icon by TakeAppIcon; empty = built-in
+    std::function<void()> onChanged;
+    void changed() {
+        if (onChanged) onChanged();
+    }
+};
+
+struct Form1 {
+    explicit Form1(platform::Platform p);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    platform::Platform p;
+
+    // --- the form itself ---
+    std::string caption;
+    controls::Bounds bounds{0, 0, 574, 483};  // outer size, borders, caption and menu bar included
+    std::uint32_t color = 0;
+    controls::FocusOwner focus;
+    bool maximised = false;
+
+    // --- controls ---
+    controls::Panel ToolBar1{"ToolBar1"};
+    controls::Label GradientLabel1{"GradientLabel1"};
+    controls::CheckListBox CheckListBox1{"CheckListBox1"};
+    controls::Panel Panel1{"Panel1"};
+    controls::Button Button4{"Button4"};
+    controls::Button Button1{"Button1"};
+    controls::Button Button2{"Button2"};
+    controls::Button Button3{"Button3"};
+    controls::StatusBar StatusBar1{"StatusBar1"};
+    TrayIconModel TrayIcon1;
+
+    // --- menus ---
+    controls::Menu MainMenu1{"MainMenu1"};
+    controls::Menu PopupMenu1{"PopupMenu1"};  // the list's context menu
+    controls::Menu PopupMenu2{"PopupMenu2"};  // the tray menu
+    // "  文件  "
+    controls::MenuItem N24{"N24"}, baocunjihe{"baocunjihe"}, lincunwei{"lincunwei"},
+        diaorumorenjihe{"diaorumorenjihe"}, diaoruqitajihe{"diaoruqitajihe"};
+    // "编辑  "
+    controls::MenuItem N1{"N1"}, quanbuxuanze{"quanbuxuanze"}, quanbubuxuan{"quanbubuxuan"},
+        fanxiangxuanze{"fanxiangxuanze"}, quanbuzuixiaohua{"quanbuzuixiaohua"}, quanbuzuidahua{"quanbuzuidahua"},
+        dangezuixiaohua{"dangezuixiaohua"}, dangezuidahua{"dangezuidahua"}, guanbidange{"guanbidange"},
+        dagouquanbuguanbi{"dagouquanbuguanbi"}, guanbiquanbu{"guanbiquanbu"}, jisuan{"jisuan"},
+        baohupaixv{"baohupaixv"}, sansuo{"sansuo"}, N52{"N52"}, fuzilujin{"fuzilujin"},
+        fuziwenjianmin{"fuziwenjianmin"}, fuzizuangtailan{"fuzizuangtailan"}, suaxin{"suaxin"};
+    // "其他操作  "
+    controls::MenuItem N46{"N46"}, Explorer1{"Explorer1"}, Explorer2{"Explorer2"}, N70{"N70"},
+        explorer5{"explorer5"}, dakaiExplorer{"dakaiExplorer"};
+    // "设置  "
+    controls::MenuItem N21{"N21"}, zidongsuaxin{"zidongsuaxin"}, N23{"N23"}, xiansituopan{"xiansituopan"},
+        qidongdiaoru{"qidongdiaoru"}, N44{"N44"}, lujintisi{"lujintisi"}, suofang{"suofang"}, baocun{"baocun"},
+        congdiaorusezi{"congdiaorusezi"}, qidongyincang{"qidongyincang"}, xunzaodizilan{"xunzaodizilan"},
+        baocunwenjianjiazi{"baocunwenjianjiazi"}, diaorujihezi{"diaorujihezi"}, linsi{"linsi"},
+        cuangtisuofang{"cuangtisuofang"};
+    // "帮助  "
+    controls::MenuItem N26{"N26"}, N27{"N27"}, N29{"N29"}, N33{"N33"}, N97{"N97"}, N1001{"N1001"},
+        N100{"N100"}, N102{"N102"}, N35{"N35"}, N89{"N89"}, N73{"N73"}, baodu{"baodu"};
+    // the list's context menu
+    controls::MenuItem N15{"N15"}, N16{"N16"}, N17{"N17"}, N6{"N6"}, N8{"N8"},
+        dangezuixiaohua2{"dangezuixiaohua2"}, N19{"N19"}, N10{"N10"}, N12{"N12"}, N14{"N14"}, N57{"N57"},
+        fuzilujin2{"fuzilujin2"}, fuziwenjianmin2{"fuziwenjianmin2"};
+    // the tray menu
+    controls::MenuItem N37{"N37"}, N39{"N39"}, N48{"N48"}, Explorer3{"Explorer3"}, Explorer4{"Explorer4"},
+        N41{"N41"}, N43{"N43"};
+
+    // --- window table: row k is item k of CheckListBox1 ---
+    int windowCount = 0;
+    std::vector<std::string> windowNames = std::vector<std::string>(kTableSlots);
+    std::vector<WindowHandle> windowHandles = std::vector<WindowHandle>(kTableSlots);
+    std::vector<std::string> windowPaths = std::vector<std::string>(kTableSlots);
+
+    // --- protected snapshot and lost-folder list (texts cut to 255 bytes) ---
+    int protectedCount = 0;
+    std::vector<std::string> protectedNames = std::vector<std::string>(kTableSlots);
+    std::vector<std::string> protectedPaths = std::vector<std::string>(kTableSlots);
+    std::vector<WindowHandle> protectedHandles = std::vector<WindowHandle>(kTableSlots);
+    int lostCount = 0;
+    std::vector<std::string> lostNames = std::vector<std::string>(kTableSlots);
+    std::vector<std::string> lostPaths = std::vector<std::string>(kTableSlots);
+    std::vector<WindowHandle> lostHandles = std::vector<WindowHandle>(kTableSlots);
+    int rebornCount = 0;
+
+    // --- folder-set preload ---
+    bool setLoaded = false;
+    int setLoadedCount = 0;
+
+    // --- discovery working state ---
+    WindowHandle scanWindow = 0;
+    int scanRow = 0;
+    std::string foundPath;
+    std::string processExePath;
+    int resolvedPathCount = 0;
+
+    // --- path-resolution state ---
+    bool pathsResolvable = true;
+    int pathFailReason = 0;
+    std::string pathFailText;
+    std::string osGeneration;
+
+    // --- run-state flags ---
+    bool refreshBusy = false;
+    WindowHandle refreshActiveWindow = 0;
+    bool noExplorerWindows = false;
+    bool formShown = false;
+    bool startupDone = false;
+    std::string searchTitle;
+
+    // --- start-up ---
+    bool startupScaling = false;
+    bool firstShow = true;
+    std::int32_t scaleOption = -1;
+    int rightMargin = 0;
+    int bottomMargin = 0;
+    int statusGap = 0;
+
+    // --- program-folder paths ---
+    std::string appDir;
+    std::string settingsFilePath;
+    std::string folderSetDir;
+    std::string defaultSetFile;
+    std::string folderSetFile;
+    std::string soundDir;
+
+    // --- marks and ordering ---
+    bool shiftRangeArmed = false;
+    int rangeAnchor = 0;
+    int dragFromRow = -1;
+    int dragToRow = -1;
+
+    // --- appearance options ---
+    std::int32_t trayOption = -1;
+    std::string listFontName;
+    int listFontSize = 16;
+    std::uint32_t listFontColor = 0;
+    std::string iconFileName;
+
+    // Status line behind the gate: form shown and start-up done.
+    bool statusGateOpen() const { return formShown && startupDone; }
+    // ...and, for most refresh messages, the program was active when it began.
+    bool refreshGateOpen() const { return statusGateOpen() && p.app.mainWindow() == refreshActiveWindow; }
+    // Returns the list's focus after a command.
+    void focusList() { CheckListBox1.setFocus(); }
+};
+
+}  // namespace folvaric
