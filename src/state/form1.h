@@ -163,6 +163,11 @@ struct Form1 {
     std::uint32_t listFontColor = 0;
     std::string iconFileName;
 
+    // --- the other windows of the program, shown through the main form ---
+    std::function<void()> showAboutBox;     // TAboutBox, modeless
+    std::function<void()> showDualWindow;   // TForm3, modeless
+    std::function<void()> closeMainWindow;  // WM_CLOSE to the main window (the view sends it)
+
     // Status line behind the gate: form shown and start-up done.
     bool statusGateOpen() const { return formShown && startupDone; }
     // ...and, for most refresh messages, the program was active when it began.

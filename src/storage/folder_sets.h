@@ -1,0 +1,13 @@
+#pragma once
+#include "state/form1.h"
+
+namespace folvaric {
+
+void baocunjiheClick(Form1& f);          // save the ticked rows to 默认.txt
+void lincunweiClick(Form1& f);           // save as ...
+void diaorumorenjiheClick(Form1& f);     // load 默认.txt
+void diaoruqitajiheClick(Form1& f);      // load another set ...
+void baocunwenjianjiaziClick(Form1& f);  // write the ticked rows to f.folderSetFile
+void diaorujiheziClick(Form1& f);        // load f.folderSetFile and re-open its folders
+
+}  // namespace folvaric

@@ -1,0 +1,22 @@
+#pragma once
+// Finding the Explorer folder windows and the folders they show.
+#include <string>
+
+#include "state/form1.h"
+
+namespace folvaric {
+
+// Rebuilds the window table from the top-level windows (not the list); true
+// when at least one Explorer window was found. A flag is on when it equals 1.
+bool enumerateExplorerWindows(Form1& f, unsigned char minimiseOthers, unsigned char restoreOthers);
+// Executable path of the process owning the window, or empty.
+std::string getWindowExePath(Form1& f, WindowHandle h);
+// The address scan of f.scanWindow: leaves the path in f.foundPath.
+void xunzaodizilanClick(Form1& f);
+bool addressChildCallback(Form1& f, WindowHandle child);
+// First qualifying top-level window, from the top, with exactly this title; 0 if none.
+WindowHandle findWindowByTitle(Form1& f, const std::string& title);
+unsigned char detectOsVersion(Form1& f);
+void caozuoxitongbanben(Form1& f);
+
+}  // namespace folvaric

@@ -1,0 +1,42 @@
+#pragma once
+// A program on a simulated desktop: the main form model with its program-folder
+// paths, as the start-up leaves them, without running the start-up itself.
+#include "sim/sim_desktop.h"
+#include "state/form1.h"
+#include "text/gbk_text.h"
+
+namespace testing_support {
+
+using text::gbk;
+
+struct Fixture {
+    sim::SimDesktop sim;
+    folvaric::Form1 form{sim.platform()};
+
+    Fixture() {
+        sim.files.addFolder("C:\\Folvaric");
+        sim.files.addFolder("C:\\Folvaric\\" + gbk("文件夹集合保存目录"));
+        form.appDir = "C:\\Folvaric";
+        form.settingsFilePath = form.appDir + "\\set";
+        form.folderSetDir = form.appDir + "\\" + gbk("文件夹集合保存目录");
+        form.defaultSetFile = form.folderSetDir + "\\" + gbk("默认.txt");
+        form.soundDir = form.appDir + gbk("\\音效");
+    }
+
+    // The state after start-up and the first showing: the status line is open.
+    void shown() {
+        form.formShown = true;
+        form.startupDone = true;
+    }
+
+    // Checks the invariant every command keeps: item k of the list is row k of the table.
+    bool listMatchesTable() const {
+        if (form.windowCount != form.CheckListBox1.count()) return false;
+        for (int i = 0; i < form.windowCount; ++i) {
+            if (form.CheckListBox1.item(i) != form.windowNames[static_cast<std::size_t>(i)]) return false;
+        }
+        return true;
+    }
+};
+
+}  // namespace testing_support
