@@ -1,0 +1,52 @@
+// Moving one entry by dragging it onto another: it lands directly before the
+// entry it was dropped on, in the list and in the table alike.
+#include "commands/ordering.h"
+#include "commands/table_rows.h"
+
+namespace folvaric {
+namespace {
+
+// Moves row `from` so that it ends up at `to`, shifting the rows in between by
+// one place towards the gap it left.
+void moveTableRow(Form1& f, int from, int to) {
+    const TableRow kept = readRow(f, from);
+    if (from < to) {
+        for (int k = from; k < to; ++k) writeRow(f, k, readRow(f, k + 1));
+    } else {
+        for (int k = from; k > to; --k) writeRow(f, k, readRow(f, k - 1));
+    }
+    writeRow(f, to, kept);
+}
+
+}  // namespace
+
+void CheckListBox1StartDrag(Form1& f, int listX, int listY) {
+    f.dragFromRow = f.CheckListBox1.itemAtPos(listX, listY);
+}
+
+bool CheckListBox1DragOver(Form1& f, const void* source) { return source == &f.CheckListBox1; }
+
+void CheckListBox1DragDrop(Form1& f, int x, int y) {
+    controls::CheckListBox& list = f.CheckListBox1;
+    if (f.dragFromRow == -1) return;
+    // The press that began the drag selected the dragged entry.
+    f.dragFromRow = list.itemIndex();
+    f.dragToRow = list.itemAtPos(x, y);
+    const int from = f.dragFromRow;
+    const int to = f.dragToRow;
+    const int rows = listedRows(f);
+    if (from == to || from < 0 || to < 0 || from >= rows || to >= rows) return;
+    const bool mark = list.checked(from);
+
+    list.insert(to, list.item(from));
+    list.remove(to < from ? from + 1 : from);
+    const int landed = from < to ? to - 1 : to;
+    list.redraw();
+    list.select(landed);
+    list.setChecked(landed, mark);
+
+    moveTableRow(f, from, landed);
+    f.focusList();
+}
+
+}  // namespace folvaric

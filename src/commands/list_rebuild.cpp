@@ -1,0 +1,57 @@
+#include "commands/list_rebuild.h"
+
+namespace folvaric {
+namespace {
+
+int rowWithHandle(const Form1& f, WindowHandle h) {
+    if (h == 0) return -1;
+    for (int i = 0; i < f.windowCount; ++i) {
+        if (f.windowHandles[static_cast<std::size_t>(i)] == h) return i;
+    }
+    return -1;
+}
+
+int rowWithPath(const Form1& f, const std::string& path) {
+    if (path.empty()) return -1;
+    for (int i = 0; i < f.windowCount; ++i) {
+        if (f.windowPaths[static_cast<std::size_t>(i)] == path) return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
+RememberedList rememberList(const Form1& f) {
+    RememberedList before;
+    const int rows = listedRows(f);
+    for (int i = 0; i < rows; ++i) {
+        if (f.CheckListBox1.checked(i)) before.tickedRows.push_back(readRow(f, i));
+    }
+    const int selected = f.CheckListBox1.itemIndex();
+    if (selected >= 0 && selected < rows) before.selectedWindow = readRow(f, selected).handle;
+    return before;
+}
+
+void rebuildListFromTable(Form1& f, const RememberedList& before) {
+    if (f.windowCount < 0) f.windowCount = 0;
+    if (f.windowCount > kMaxRows) f.windowCount = kMaxRows;
+    std::vector<bool> ticks(static_cast<std::size_t>(f.windowCount), false);
+    for (const TableRow& row : before.tickedRows) {
+        int found = rowWithHandle(f, row.handle);
+        if (found < 0) found = rowWithPath(f, row.path);
+        if (found >= 0 && found < static_cast<int>(ticks.size())) {
+            ticks[static_cast<std::size_t>(found)] = true;
+        } else if (found < 0 && f.windowCount < kMaxRows) {
+            writeRow(f, f.windowCount++, row);
+            ticks.push_back(true);
+        }
+    }
+
+    f.CheckListBox1.clear();
+    for (int i = 0; i < f.windowCount; ++i) {
+        f.CheckListBox1.add(f.windowNames[static_cast<std::size_t>(i)], ticks[static_cast<std::size_t>(i)]);
+    }
+    f.CheckListBox1.select(rowWithHandle(f, before.selectedWindow));
+}
+
+}  // namespace folvaric

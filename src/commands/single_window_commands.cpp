@@ -1,0 +1,60 @@
+// The commands on the selected window: close, minimise, maximise and flash.
+#include "commands/command_support.h"
+#include "commands/table_rows.h"
+#include "commands/window_commands.h"
+#include "commands/window_placement.h"
+#include "text/gbk_text.h"
+
+namespace folvaric {
+
+void guanbidangeClick(Form1& f) {
+    static const std::string closedHere = text::gbk("你在软件中关闭窗口，该文件夹无法自动重生！");
+    if (!hasSelectedEntry(f)) {
+        refuseWithoutSelection(f);
+        return;
+    }
+    const TableRow row = readRow(f, f.CheckListBox1.itemIndex());
+    f.p.desktop.postClose(row.handle);
+    // The row goes even when the window was already gone, so the next refresh
+    // does not bring back a folder the user closed here.
+    removeSelectedRow(f);
+    reportStatus(f, closedHere);
+    f.focusList();
+}
+
+void dangezuixiaohuaClick(Form1& f) {
+    if (!hasSelectedEntry(f)) {
+        refuseWithoutSelection(f);
+        return;
+    }
+    f.p.desktop.minimise(readRow(f, f.CheckListBox1.itemIndex()).handle);
+    f.focusList();
+}
+
+void dangezuidahuaClick(Form1& f) {
+    if (!hasSelectedEntry(f)) {
+        refuseWithoutSelection(f);
+        return;
+    }
+    const platform::Rect area = screenWideWorkArea(f);
+    const TableRow row = readRow(f, f.CheckListBox1.itemIndex());
+    if (row.handle == 0) {
+        refuseZeroHandle(f);
+        return;
+    }
+    // Minimise first so that a maximised window comes back in its normal state
+    // before it is given the work area.
+    f.p.desktop.show(row.handle, platform::ShowCommand::Minimize);
+    f.p.desktop.show(row.handle, platform::ShowCommand::ShowNormal);
+    moveToArea(f, row.handle, area, row.name);
+    f.p.app.minimise();
+    f.focusList();
+}
+
+void sansuoClick(Form1& f) {
+    if (!hasSelectedEntry(f)) return;
+    f.p.desktop.flash(readRow(f, f.CheckListBox1.itemIndex()).handle, true);
+    f.focusList();
+}
+
+}  // namespace folvaric

@@ -1,0 +1,103 @@
+// Every list command leaves entry k equal to row k, whatever it does to the order.
+#include <functional>
+#include <map>
+
+#include "commands/marks.h"
+#include "commands/ordering.h"
+#include "commands/window_commands.h"
+#include "commands_fixture.h"
+
+using namespace folvaric;
+using testing_support::CommandsFixture;
+
+namespace {
+
+struct ListInvariant : CommandsFixture {
+    void sixFolders() {
+        const char* folders[] = {"C:\\A", "C:\\B", "C:\\C", "C:\\D", "C:\\E", "C:\\F"};
+        for (int i = 0; i < 6; ++i) {
+            const WindowHandle h = addFolder(folders[i], i % 3 == 1);
+            titles[h] = sim.window(h).title;
+        }
+    }
+    // Name, handle and path of each row still belong to one folder window.
+    bool rowsStayWhole() const {
+        for (int i = 0; i < form.windowCount; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            if (form.windowPaths[k] != "C:\\" + form.windowNames[k]) return false;
+            if (titles.at(form.windowHandles[k]) != form.windowNames[k]) return false;
+        }
+        return true;
+    }
+    std::map<WindowHandle, std::string> titles;
+};
+
+TEST_F(ListInvariant, HoldsAfterEveryListCommandInTurn) {
+    shown();
+    sixFolders();
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"invert", [&] { fanxiangxuanzeClick(form); }},
+        {"range tick",
+         [&] {
+             CheckListBox1KeyDown(form, 16, controls::shift::Shift);
+             form.CheckListBox1.userToggle(4);
+             CheckListBox1ClickCheck(form);
+             CheckListBox1KeyUp(form, 16, 0);
+         }},
+        {"select",
+         [&] {
+             form.CheckListBox1.userSelect(2);
+             CheckListBox1Click(form);
+         }},
+        {"drag down",
+         [&] {
+             form.CheckListBox1.select(0);
+             CheckListBox1StartDrag(form, 10, 5);
+             CheckListBox1DragDrop(form, 10, 4 * form.CheckListBox1.itemHeight + 5);
+         }},
+        {"drag up",
+         [&] {
+             form.CheckListBox1.select(5);
+             CheckListBox1StartDrag(form, 10, 5 * form.CheckListBox1.itemHeight + 5);
+             CheckListBox1DragDrop(form, 10, 5);
+         }},
+        {"sort", [&] { baohupaixvClick(form); }},
+        {"minimise one",
+         [&] {
+             form.CheckListBox1.select(1);
+             dangezuixiaohuaClick(form);
+         }},
+        {"maximise one",
+         [&] {
+             form.CheckListBox1.select(2);
+             dangezuidahuaClick(form);
+         }},
+        {"flash", [&] { sansuoClick(form); }},
+        {"minimise all", [&] { quanbuzuixiaohuaClick(form); }},
+        {"maximise all", [&] { quanbuzuidahuaClick(form); }},
+        {"tray maximise all", [&] { N39Click(form); }},
+        {"count", [&] { jisuanClick(form); }},
+        {"close one",
+         [&] {
+             form.CheckListBox1.select(3);
+             guanbidangeClick(form);
+         }},
+        {"untick all", [&] { quanbubuxuanClick(form); }},
+        {"tick all", [&] { quanbuxuanzeClick(form); }},
+        {"partial close",
+         [&] {
+             form.CheckListBox1.setChecked(0, false);
+             dagouquanbuguanbiClick(form);
+         }},
+        {"close all", [&] { guanbiquanbuClick(form); }},
+    };
+    for (const auto& [name, step] : steps) {
+        step();
+        sim.clock.processMessages();
+        EXPECT_TRUE(listMatchesTable()) << "after " << name;
+        EXPECT_TRUE(rowsStayWhole()) << "after " << name;
+    }
+    EXPECT_EQ(form.windowCount, 0);
+}
+
+}  // namespace

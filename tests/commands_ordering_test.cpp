@@ -1,0 +1,161 @@
+#include "commands/ordering.h"
+#include "commands_fixture.h"
+
+using namespace folvaric;
+using testing_support::CommandsFixture;
+using testing_support::gbk;
+
+namespace {
+
+struct Dragging : CommandsFixture {
+    std::vector<WindowHandle> h;
+    void abcd(std::initializer_list<bool> marks = {false, false, false, false}) {
+        const char* letters[] = {"A", "B", "C", "D"};
+        int i = 0;
+        for (bool m : marks) {
+            const std::string name = letters[i++];
+            addRow(name, static_cast<WindowHandle>(0x100 + i), "C:\\" + name, m);
+        }
+    }
+    int rowY(int entry) const { return entry * form.CheckListBox1.itemHeight + 5; }
+    // The press selects the entry; moving 5 pixels with the button held starts the drag.
+    void drag(int fromEntry, int dropY) {
+        form.CheckListBox1.select(fromEntry);
+        CheckListBox1StartDrag(form, 20, rowY(fromEntry));
+        ASSERT_TRUE(CheckListBox1DragOver(form, &form.CheckListBox1));
+        CheckListBox1DragDrop(form, 20, dropY);
+    }
+    std::vector<std::string> pathsByName() const {
+        std::vector<std::string> out;
+        for (const auto& n : names()) out.push_back("C:\\" + n);
+        return out;
+    }
+};
+
+TEST_F(Dragging, DownwardDropLandsBeforeTheTarget) {
+    abcd({false, true, false, false});
+    const WindowHandle b = form.windowHandles[1];
+    drag(1, rowY(3));
+    EXPECT_EQ(names(), (std::vector<std::string>{"A", "C", "B", "D"}));
+    EXPECT_EQ(paths(), pathsByName());
+    EXPECT_EQ(form.windowHandles[2], b);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, true, false}));
+    EXPECT_EQ(form.CheckListBox1.itemIndex(), 2);
+    EXPECT_TRUE(listMatchesTable());
+}
+
+TEST_F(Dragging, UpwardDropLandsBeforeTheTarget) {
+    abcd({false, false, true, true});
+    const WindowHandle d = form.windowHandles[3];
+    drag(3, rowY(1));
+    EXPECT_EQ(names(), (std::vector<std::string>{"A", "D", "B", "C"}));
+    EXPECT_EQ(paths(), pathsByName());
+    EXPECT_EQ(form.windowHandles[1], d);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(form.CheckListBox1.itemIndex(), 1);
+    EXPECT_TRUE(listMatchesTable());
+}
+
+TEST_F(Dragging, OntoTheNextEntryChangesNothing) {
+    abcd({true, false, false, false});
+    drag(0, rowY(1));
+    EXPECT_EQ(names(), (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(paths(), pathsByName());
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, false, false, false}));
+    EXPECT_TRUE(listMatchesTable());
+}
+
+TEST_F(Dragging, TheLastPlaceCannotBeReached) {
+    abcd();
+    drag(0, rowY(3));
+    EXPECT_EQ(names(), (std::vector<std::string>{"B", "C", "A", "D"}));
+    drag(0, rowY(6));  // below the last entry
+    EXPECT_EQ(names(), (std::vector<std::string>{"B", "C", "A", "D"}));
+    EXPECT_EQ(paths(), pathsByName());
+    EXPECT_TRUE(listMatchesTable());
+}
+
+TEST_F(Dragging, TickedEntryPastUntickedOnesMovesOnlyItsOwnTick) {
+    abcd({true, false, false, false});
+    drag(0, rowY(3));
+    EXPECT_EQ(names(), (std::vector<std::string>{"B", "C", "A", "D"}));
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, true, false}));
+}
+
+TEST_F(Dragging, ADragBegunOffTheEntriesDropsNothing) {
+    abcd();
+    form.CheckListBox1.select(1);
+    CheckListBox1StartDrag(form, 20, rowY(7));
+    CheckListBox1DragDrop(form, 20, rowY(3));
+    EXPECT_EQ(names(), (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(form.dragFromRow, -1);
+}
+
+TEST_F(Dragging, ScrolledListDropsOnTheEntryUnderThePoint) {
+    abcd();
+    form.CheckListBox1.topIndex = 2;  // C is the first visible entry
+    form.CheckListBox1.select(3);
+    CheckListBox1StartDrag(form, 20, rowY(1));
+    CheckListBox1DragDrop(form, 20, rowY(0));
+    EXPECT_EQ(names(), (std::vector<std::string>{"A", "B", "D", "C"}));
+    EXPECT_TRUE(listMatchesTable());
+}
+
+struct Sorting : CommandsFixture {};
+
+TEST_F(Sorting, TickedFirstEachGroupInItsOldOrder) {
+    addRow("A", 0xA, "C:\\A", false);
+    addRow("B", 0xB, "C:\\B", true);
+    addRow("C", 0xC, "C:\\C", false);
+    addRow("D", 0xD, "C:\\D", true);
+    baohupaixvClick(form);
+    EXPECT_EQ(names(), (std::vector<std::string>{"B", "D", "A", "C"}));
+    EXPECT_EQ(handles(), (std::vector<WindowHandle>{0xB, 0xD, 0xA, 0xC}));
+    EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\B", "C:\\D", "C:\\A", "C:\\C"}));
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false, false}));
+    EXPECT_EQ(form.CheckListBox1.itemIndex(), 3);
+    EXPECT_EQ(form.protectedCount, 2);
+    EXPECT_EQ(form.lostCount, 2);
+    EXPECT_EQ(status(), "");
+    EXPECT_TRUE(listMatchesTable());
+    EXPECT_TRUE(listHasFocus());
+}
+
+TEST_F(Sorting, AllTickedOrNoneTickedKeepsTheOrder) {
+    for (bool all : {true, false}) {
+        form.CheckListBox1.clear();
+        form.windowCount = 0;
+        addRow("A", 0xA, "C:\\A", all);
+        addRow("B", 0xB, "C:\\B", all);
+        addRow("C", 0xC, "C:\\C", all);
+        form.CheckListBox1.select(0);
+        baohupaixvClick(form);
+        EXPECT_EQ(names(), (std::vector<std::string>{"A", "B", "C"}));
+        EXPECT_EQ(ticks(), std::vector<bool>(3, all));
+        EXPECT_EQ(form.CheckListBox1.itemIndex(), 2);
+    }
+}
+
+TEST_F(Sorting, EmptyTableIsLeftAlone) {
+    form.protectedCount = 7;
+    baohupaixvClick(form);
+    EXPECT_EQ(form.CheckListBox1.count(), 0);
+    EXPECT_EQ(form.protectedCount, 7);
+}
+
+// The scratch lists hold 255 bytes; the table keeps what the window showed, so
+// a deep folder's path is still whole for copying and saving after a sort.
+TEST_F(Sorting, LongPathIsCutOnlyInTheScratchList) {
+    std::string deep = "D:";
+    while (deep.size() < 300) deep += gbk("\\文件夹");
+    addRow("A", 0xA, "C:\\A", false);
+    addRow(gbk("文件夹"), 0xB, deep, true);
+    baohupaixvClick(form);
+    EXPECT_EQ(form.windowPaths[0], deep);
+    EXPECT_EQ(form.protectedPaths[0], text::cut255(deep));
+    EXPECT_LE(form.protectedPaths[0].size(), 255u);
+    EXPECT_EQ(form.lostPaths[0], "C:\\A");
+    EXPECT_TRUE(listMatchesTable());
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+#include "commands/desktop_commands.h"
+#include "commands_fixture.h"
+
+using namespace folvaric;
+using testing_support::CommandsFixture;
+using testing_support::gbk;
+
+namespace {
+
+using ShellCommands = CommandsFixture;
+
+TEST_F(ShellCommands, OpenProgramFolderOpensAMaximisedExplorerWindow) {
+    N70Click(form);
+    ASSERT_EQ(sim.shell.calls.size(), 1u);
+    const auto& call = sim.shell.calls[0];
+    EXPECT_EQ(call.owner, sim.app.mainWindow());
+    EXPECT_EQ(call.verb, "open");
+    EXPECT_EQ(call.file, "Explorer.exe");
+    EXPECT_EQ(call.parameters, "/n,C:\\Folvaric");
+    EXPECT_EQ(call.show, platform::ShowCommand::ShowMaximized);
+    sim.clock.processMessages();
+    sim.clock.processMessages();
+    const WindowHandle opened = sim.findByTitle("Folvaric");
+    ASSERT_NE(opened, 0u);
+    EXPECT_EQ(sim.window(opened).state, sim::ShowState::Maximised);
+}
+
+TEST_F(ShellCommands, OpenProgramFolderThatIsGoneSaysSo) {
+    sim.files.removeFolder("C:\\Folvaric");
+    N70Click(form);
+    EXPECT_TRUE(sim.shell.calls.empty());
+    EXPECT_EQ(sim.dialogs.messages, (std::vector<std::string>{gbk("文件夹路径不存在  ") + "C:\\Folvaric"}));
+}
+
+TEST_F(ShellCommands, RestartExplorerAsksSystemModalWithoutOwner) {
+    const std::string script = "C:\\Folvaric\\" + gbk("重启动explorer.bat");
+    sim.files.addFile(script, "taskkill /f /im explorer.exe\r\nstart explorer.exe\r\n");
+    explorer5Click(form);
+    ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sim.dialogs.boxes[0].owner, 0u);
+    EXPECT_EQ(sim.dialogs.boxes[0].flags, 0x1021u);
+    EXPECT_EQ(sim.dialogs.boxes[0].caption, gbk("重启动Explorer选择"));
+    EXPECT_EQ(sim.dialogs.boxes[0].text,
+              gbk("如果你的Explorer卡住了或者死机了这将重启动它，你确信重启动Explorer吗?"));
+    ASSERT_EQ(sim.shell.calls.size(), 1u);
+    EXPECT_EQ(sim.shell.calls[0].verb, "open");
+    EXPECT_EQ(sim.shell.calls[0].file, script);
+    EXPECT_EQ(sim.shell.calls[0].parameters, "");
+    EXPECT_EQ(sim.shell.calls[0].show, platform::ShowCommand::Show);
+}
+
+TEST_F(ShellCommands, RestartExplorerCancelledDoesNothing) {
+    sim.files.addFile("C:\\Folvaric\\" + gbk("重启动explorer.bat"), "x");
+    sim.dialogs.answer = [](const sim::MessageBoxRecord&) { return platform::mb::IdCancel; };
+    explorer5Click(form);
+    EXPECT_TRUE(sim.shell.calls.empty());
+    EXPECT_TRUE(sim.dialogs.messages.empty());
+}
+
+TEST_F(ShellCommands, RestartExplorerWithoutScriptNamesTheMissingFile) {
+    explorer5Click(form);
+    EXPECT_TRUE(sim.shell.calls.empty());
+    EXPECT_EQ(sim.dialogs.messages,
+              (std::vector<std::string>{gbk("文件不存在  ") + "C:\\Folvaric\\" + gbk("重启动explorer.bat")}));
+}
+
+TEST_F(ShellCommands, DualWindowIsShownWhenTheProgramHasOne) {
+    dakaiExplorerClick(form);  // not wired: nothing to show, nothing breaks
+    int shows = 0;
+    form.showDualWindow = [&] { ++shows; };
+    dakaiExplorerClick(form);
+    EXPECT_EQ(shows, 1);
+}
+
+using CopyCommands = CommandsFixture;
+
+TEST_F(CopyCommands, CopyPathAndNameOfTheSelectedEntry) {
+    addRow("A", 0xA, "C:\\A");
+    addRow(gbk("数据"), 0xB, gbk("D:\\工作\\数据"));
+    form.CheckListBox1.select(1);
+    fuzilujinClick(form);
+    EXPECT_EQ(sim.clipboard.text(), gbk("D:\\工作\\数据"));
+    fuziwenjianminClick(form);
+    EXPECT_EQ(sim.clipboard.text(), form.CheckListBox1.item(1));
+    EXPECT_TRUE(sim.dialogs.boxes.empty());
+}
+
+TEST_F(CopyCommands, EmptyPathIsCopiedAsEmptyText) {
+    sim.clipboard.setText("old");
+    addRow(gbk("回收站"), 0xA, "");
+    form.CheckListBox1.select(0);
+    fuzilujinClick(form);
+    EXPECT_EQ(sim.clipboard.text(), "");
+}
+
+TEST_F(CopyCommands, CopyWithoutSelectionRefuses) {
+    sim.clipboard.setText("old");
+    fuzilujinClick(form);
+    addRow("A", 0xA, "C:\\A");
+    fuziwenjianminClick(form);
+    ASSERT_EQ(sim.dialogs.boxes.size(), 2u);
+    for (const auto& box : sim.dialogs.boxes) {
+        EXPECT_EQ(box.text, gbk("没有选择任何一个选项"));
+        EXPECT_EQ(box.caption, gbk("出错"));
+    }
+    EXPECT_EQ(sim.clipboard.text(), "old");
+}
+
+TEST_F(CopyCommands, StatusLineCopiedOnDoubleClickUnlessEmpty) {
+    sim.clipboard.setText("old");
+    const int setsBefore = sim.clipboard.sets;
+    StatusBar1DblClick(form);
+    EXPECT_EQ(sim.clipboard.text(), "old");
+    EXPECT_EQ(sim.clipboard.sets, setsBefore);
+    form.StatusBar1.setSimpleText(gbk("当前地址：") + "C:\\A");
+    StatusBar1DblClick(form);
+    EXPECT_EQ(sim.clipboard.text(), gbk("当前地址：") + "C:\\A");
+    form.StatusBar1.setSimpleText("menu");
+    fuzizuangtailanClick(form);
+    EXPECT_EQ(sim.clipboard.text(), "menu");
+}
+
+}  // namespace
