@@ -3,7 +3,11 @@
 
 namespace folvaric {
 
-// Builds the menus and binds every control and menu item to its handler.
+// The program entry runs, in this order: buildForm1 (the form as designed, every event
+// bound), FormCreate, then the view creates the window at f.bounds and shows it, which runs
+// FormResize and FormShow.
+
+// Builds the controls and menus as designed and binds every event to its handler.
 void buildForm1(Form1& f);
 void FormCreate(Form1& f);
 void FormShow(Form1& f);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "platform/dialogs.h"
 
 namespace controls {
 
@@ -20,6 +21,7 @@ public:
         if (onChanged) onChanged();
     }
     std::uint32_t color = 0;
+    platform::FontChoice font;
     void userClick() {
         if (enabled() && OnClick) OnClick();
     }

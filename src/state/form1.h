@@ -4,6 +4,7 @@
 // run-state flags, program-folder paths, options). The handlers of every
 // subsystem work on this one object; the Win32 view mirrors its controls.
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@ struct Form1 {
     std::string caption;
     controls::Bounds bounds{0, 0, 574, 483};  // outer size, borders, caption and menu bar included
     std::uint32_t color = 0;
+    platform::FontChoice font;
     controls::FocusOwner focus;
     bool maximised = false;
 
@@ -91,6 +93,13 @@ struct Form1 {
     // the tray menu
     controls::MenuItem N37{"N37"}, N39{"N39"}, N48{"N48"}, Explorer3{"Explorer3"}, Explorer4{"Explorer4"},
         N41{"N41"}, N43{"N43"};
+    // The separator lines ("-") of the three menus; a deque keeps their addresses fixed.
+    std::deque<controls::MenuItem> menuSeparators;
+    // MenuPainter1 draws the menus once the form has been shown.
+    bool menuPainterActive = false;
+    // Every showing asks the view to paint the menu bar in the toolbar's colour anew.
+    int menuBarColourRequests = 0;
+    std::function<void()> onMenuBarColour;
 
     // --- window table: row k is item k of CheckListBox1 ---
     int windowCount = 0;
@@ -162,11 +171,17 @@ struct Form1 {
     int listFontSize = 16;
     std::uint32_t listFontColor = 0;
     std::string iconFileName;
+    // The icon of the application (taskbar button) and of the main form (title bar), loaded
+    // from this file (full path); empty = the built-in icon.
+    std::string appIconFile;
+    // SaveDialog1 opens with the file name chosen last.
+    std::string saveDialogFileName;
 
     // --- the other windows of the program, shown through the main form ---
     std::function<void()> showAboutBox;     // TAboutBox, modeless
     std::function<void()> showDualWindow;   // TForm3, modeless
     std::function<void()> closeMainWindow;  // WM_CLOSE to the main window (the view sends it)
+    std::function<void()> endApplication;   // the close has run: destroy the window, leave the loop
 
     // Status line behind the gate: form shown and start-up done.
     bool statusGateOpen() const { return formShown && startupDone; }

@@ -67,15 +67,16 @@ std::string utf16ToGbk(const std::u16string& utf16) {
     if (utf16.empty()) return {};
     const std::wstring wide(utf16.begin(), utf16.end());
     const int inputLength = clampedLength(wide.size());
-    // Code page 936 has no best-fit surprises worth keeping: an unencodable character (or a lone
-    // surrogate) becomes '?', never a lookalike.
-    const char defaultChar = '?';
+    // An unencodable character (or a lone surrogate) becomes '?', never a best-fit lookalike.
+    // The default character is read as a string (a DBCS code page could take two bytes), so it
+    // must be terminated.
+    static const char defaultChar[] = "?";
     const int needed = WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), inputLength,
-                                           nullptr, 0, &defaultChar, nullptr);
+                                           nullptr, 0, defaultChar, nullptr);
     if (needed <= 0) return std::string(utf16.size(), '?');
     std::string out(static_cast<std::size_t>(needed), '\0');
     WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), inputLength, &out[0], needed,
-                        &defaultChar, nullptr);
+                        defaultChar, nullptr);
     return out;
 }
 

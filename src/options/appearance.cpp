@@ -1,0 +1,75 @@
+#include "options/appearance.h"
+
+#include "options/tray_icon.h"
+#include "text/gbk_text.h"
+
+namespace folvaric {
+namespace {
+
+const std::string& iconFilter() {
+    static const std::string t = "icon(*.ico)|*.ico";
+    return t;
+}
+
+const std::string& iconFolder() {
+    static const std::string t = text::gbk("\\图标\\");
+    return t;
+}
+
+}  // namespace
+
+void xiansituopanClick(Form1& f) {
+    f.xiansituopan.setChecked(!f.xiansituopan.checked());
+    const bool on = f.xiansituopan.checked();
+    f.trayOption = on ? -1 : 0;
+    trayIconSetVisible(f, on);
+    trayIconSetHide(f, on);
+}
+
+void TrayIcon1Click(Form1& f) {
+    if (f.p.app.isMinimised()) {
+        trayIconRestore(f);
+    } else {
+        trayIconMinimize(f);
+    }
+}
+
+void N23Click(Form1& f) {
+    // The dialog starts from the list's font as it is, so a style chosen earlier is offered again.
+    platform::FontChoice font = f.CheckListBox1.font;
+    font.name = f.listFontName;
+    font.size = f.listFontSize;
+    font.color = f.listFontColor;
+    if (!f.p.dialogs.chooseFont(font)) return;
+
+    f.CheckListBox1.setFont(font);
+    f.CheckListBox1.redraw();
+    // Every window of the program is drawn anew with the font; the restore counts as one.
+    f.p.app.minimise();
+    f.p.app.restore();
+    // Only these three are stored; bold, italic and the like last until the program ends.
+    f.listFontName = font.name;
+    f.listFontSize = font.size;
+    f.listFontColor = font.color;
+}
+
+void N44Click(Form1& f) {
+    platform::FileDialogOptions options;
+    options.filter = iconFilter();
+    options.initialDir = f.appDir + iconFolder();
+    options.fileName.clear();
+    const std::optional<std::string> chosen = f.p.dialogs.openFile(options);
+    if (!chosen) return;
+    if (!f.p.files.fileExists(*chosen) || !text::endsWithText(".ico", *chosen)) return;
+    f.iconFileName = text::lastPathComponent(*chosen);
+    // The taskbar button and the title bar now; the tray only at the next settings load.
+    f.appIconFile = *chosen;
+}
+
+void lujintisiClick(Form1& f) {
+    f.CheckListBox1.showHint = !f.lujintisi.checked();
+}
+
+void linsiClick(Form1&) {}
+
+}  // namespace folvaric

@@ -1,0 +1,200 @@
+// The main window as designed: its controls, its three menus and what each entry runs.
+#include "app/form_design.h"
+#include "app_fixture.h"
+
+namespace testing_support {
+namespace {
+
+using controls::Bounds;
+using controls::MenuItem;
+
+std::vector<std::string> captions(const MenuItem& menu) {
+    std::vector<std::string> out;
+    for (const MenuItem* item : menu.items) out.push_back(item->caption());
+    return out;
+}
+
+std::vector<std::string> gbkAll(std::initializer_list<const char*> utf8) {
+    std::vector<std::string> out;
+    for (const char* t : utf8) out.push_back(gbk(t));
+    return out;
+}
+
+struct MenuTest : AppFixture {};
+
+TEST_F(MenuTest, TheMenuBarHoldsFiveMenusWithTheirBlanks) {
+    EXPECT_EQ(captions(form.MainMenu1.root), gbkAll({"  文件  ", "编辑  ", "其他操作  ", "设置  ", "帮助  "}));
+}
+
+TEST_F(MenuTest, TheFileMenuListsTheFourSetCommands) {
+    EXPECT_EQ(captions(form.N24), gbkAll({"保存当前记录（仅打钩的，存为默认.txt）", "另存为。。。", "-",
+                                          "调入上次退出记录（默认.txt）", "重新调入其它记录。。。"}));
+}
+
+TEST_F(MenuTest, TheEditMenuBeginsWithTheThreeMarkCommandsAndEndsWithRefresh) {
+    const std::vector<std::string> edit = captions(form.N1);
+    ASSERT_GE(edit.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(edit.begin(), edit.begin() + 3), gbkAll({"全部选择", "全部 不选", "反向选择"}));
+    EXPECT_EQ(edit.back(), gbk("刷新 （Explorer窗口列表）"));
+    EXPECT_EQ(form.dangezuidahua.caption(), gbk("◎单个 最大化"));
+    EXPECT_EQ(captions(form.N52), gbkAll({"复制当前完整路径", "复制当前文件名", "复制状态栏性息"}));
+}
+
+TEST_F(MenuTest, TheOtherMenuHasItsFiveCommandsWithLinesBetween) {
+    EXPECT_EQ(captions(form.N46), gbkAll({"非 Explorer窗口全部最小化", "-", "非 Explorer窗口全部恢复正常显示", "-",
+                                          "查看本程序启动文件夹", "-", "重启动 Explorer", "-", "打开 Explorer双窗口"}));
+}
+
+TEST_F(MenuTest, TheSettingsMenuStartsWithItsDesignTicks) {
+    EXPECT_EQ(form.N21.items.front(), &form.zidongsuaxin);
+    EXPECT_TRUE(form.zidongsuaxin.autoCheck);
+    EXPECT_FALSE(form.zidongsuaxin.checked());
+    EXPECT_TRUE(form.xiansituopan.checked());
+    EXPECT_FALSE(form.xiansituopan.autoCheck);
+    EXPECT_TRUE(form.qidongdiaoru.autoCheck);
+    EXPECT_TRUE(form.qidongdiaoru.checked());
+    EXPECT_TRUE(form.lujintisi.autoCheck);
+    EXPECT_FALSE(form.lujintisi.checked());
+    EXPECT_TRUE(form.suofang.autoCheck);
+    EXPECT_FALSE(form.suofang.visible());
+    EXPECT_EQ(form.xiansituopan.caption(), gbk("程序是否显示在系统托盘上（任务栏右侧）"));
+    EXPECT_EQ(form.qidongdiaoru.caption(), gbk("启动时自动调入上次退出记录"));
+    EXPECT_EQ(form.N21.items.back(), &form.qidongyincang);
+}
+
+TEST_F(MenuTest, TheHiddenSubmenuHoldsTheInternalOperationsAndDisappearsAtStart) {
+    EXPECT_EQ(form.qidongyincang.caption(), gbk("启动时隐藏"));
+    EXPECT_EQ(captions(form.qidongyincang), gbkAll({"寻找地址栏标题", "保存文件夹集子过程",
+                                                    "重新调入受保护的文件夹集合子过程", "临时", "窗体启动缩放"}));
+    writeSettings();
+    folvaric::FormCreate(form);
+    EXPECT_FALSE(form.qidongyincang.visible());
+}
+
+TEST_F(MenuTest, TheHelpMenuKeepsItsDocumentsWithTheStatementHidden) {
+    EXPECT_EQ(captions(form.N26),
+              gbkAll({"帮助", "-", "个人介绍", "-", "关于", "-", "★★★ 杀软神器", "-", "欢迎给我来信", "-",
+                      "本软升级页面", "-", "接受定做软件", "-", "紧急声明，关于部分国外杀软报毒的问题"}));
+    EXPECT_FALSE(form.baodu.visible());
+    EXPECT_FALSE(form.N26.items[form.N26.items.size() - 2]->visible());
+    EXPECT_EQ(captions(form.N97), gbkAll({"100%杀毒软件", "主动防御", "保护你的账号"}));
+}
+
+TEST_F(MenuTest, TheListMenuBeginsWithTheMarksInItsOwnOrderThenALine) {
+    EXPECT_EQ(
+        captions(form.PopupMenu1.root),
+        gbkAll({"全部选择", "反向选择", "全部 不选", "-", "全部最小化", "全部 最大化", "单个最小化", "○单个 最大化",
+                "-", "关闭单个窗口（无法重生）", "部分关闭 保留勾", "关闭全部窗口（无法重生）", "-", "复制"}));
+    EXPECT_EQ(captions(form.N57), gbkAll({"复制当前完整路径", "复制当前文件名"}));
+}
+
+TEST_F(MenuTest, TheTrayMenuEndsWithAboutAndExit) {
+    EXPECT_EQ(captions(form.PopupMenu2.root),
+              gbkAll({"窗口全部最小化", "窗口全部 最大化", "-", "其他操作", "-", "关于", "-", "退出"}));
+    EXPECT_EQ(captions(form.N48), gbkAll({"非 Explorer窗口全部最小化", "非 Explorer窗口全部恢复正常显示"}));
+}
+
+TEST_F(MenuTest, BuildingTwiceAddsNothing) {
+    const std::size_t items = form.N1.items.size();
+    folvaric::buildForm1(form);
+    EXPECT_EQ(form.N1.items.size(), items);
+}
+
+struct DesignTest : AppFixture {};
+
+TEST_F(DesignTest, TheControlsStandWhereTheFormPutsThem) {
+    EXPECT_EQ(form.caption, "Folvaric2.1");
+    EXPECT_EQ(form.bounds.width, 574);
+    EXPECT_EQ(form.bounds.height, 483);
+    EXPECT_EQ(form.GradientLabel1.bounds(), (Bounds{32, 31, 288, 33}));
+    EXPECT_EQ(form.CheckListBox1.bounds(), (Bounds{24, 71, 305, 265}));
+    EXPECT_EQ(form.Panel1.bounds(), (Bounds{336, 71, 193, 265}));
+    EXPECT_EQ(form.StatusBar1.bounds(), (Bounds{24, 351, 504, 46}));
+    EXPECT_EQ(form.Button4.bounds(), (Bounds{15, 21, 161, 41}));
+    EXPECT_EQ(form.Button3.bounds(), (Bounds{15, 200, 161, 41}));
+    EXPECT_EQ(form.ToolBar1.height(), 23);
+    EXPECT_EQ(form.ToolBar1.color, 13682404u);
+}
+
+TEST_F(DesignTest, CaptionsHintsAndFontsAreThoseOfTheForm) {
+    EXPECT_EQ(form.GradientLabel1.caption(), gbk("     Explorer 打开的窗口列表 "));
+    EXPECT_EQ(form.GradientLabel1.hint, gbk("瞧，微软笨拙的！"));
+    EXPECT_TRUE(form.GradientLabel1.font.bold && form.GradientLabel1.font.italic);
+    EXPECT_EQ(form.Button2.caption(), gbk("全部 最大化"));
+    EXPECT_EQ(form.Button3.hint, gbk("Explorer窗口部分关闭，打勾的保留，其余的关闭"));
+    EXPECT_EQ(form.StatusBar1.hint, gbk("双击，复制状态栏性息到剪切板"));
+    EXPECT_EQ(form.StatusBar1.font.color, folvaric::colour::Red);
+    EXPECT_EQ(form.StatusBar1.font.size, 12);  // 16 pixels
+    EXPECT_EQ(form.CheckListBox1.font.name, gbk("宋体"));
+    EXPECT_EQ(form.CheckListBox1.font.size, 14);  // 19 pixels
+    EXPECT_EQ(form.CheckListBox1.itemHeight, 19);
+    EXPECT_TRUE(form.CheckListBox1.showHint);
+    EXPECT_EQ(form.TrayIcon1.hint, "Folvaric");
+}
+
+// What the entries run, seen in the simulated desktop.
+struct BindingTest : AppFixture {
+    BindingTest() {
+        writeSettings(false, false);
+        start();
+    }
+};
+
+TEST_F(BindingTest, TheRefreshButtonAndMenuItemRefreshTheList) {
+    sim.openExplorerWindow("C:\\Data");
+    form.Button4.userClick();
+    EXPECT_EQ(form.CheckListBox1.count(), 1);
+    sim.openExplorerWindow("C:\\More");
+    form.suaxin.userClick();
+    EXPECT_EQ(form.CheckListBox1.count(), 2);
+}
+
+TEST_F(BindingTest, TheMarkEntriesOfBothMenusTickAndUntick) {
+    sim.openExplorerWindow("C:\\Data");
+    sim.openExplorerWindow("C:\\More");
+    form.suaxin.userClick();
+    form.N15.userClick();
+    EXPECT_TRUE(form.CheckListBox1.checked(0) && form.CheckListBox1.checked(1));
+    form.quanbubuxuan.userClick();
+    EXPECT_FALSE(form.CheckListBox1.checked(0) || form.CheckListBox1.checked(1));
+    form.N16.userClick();
+    EXPECT_TRUE(form.CheckListBox1.checked(0) && form.CheckListBox1.checked(1));
+}
+
+TEST_F(BindingTest, SelectingAnEntryShowsItsPathAndTheStatusDoubleClickCopiesIt) {
+    sim.openExplorerWindow("C:\\Data");
+    form.suaxin.userClick();
+    form.CheckListBox1.userSelect(0);
+    EXPECT_EQ(status(), gbk("当前地址：") + "C:\\Data");
+    form.StatusBar1.userDoubleClick();
+    EXPECT_EQ(sim.clipboard.text(), gbk("当前地址：") + "C:\\Data");
+}
+
+TEST_F(BindingTest, TheButtonsMinimiseAndMaximiseTheExplorerWindows) {
+    const platform::WindowHandle data = sim.openExplorerWindow("C:\\Data");
+    form.suaxin.userClick();
+    form.Button1.userClick();
+    EXPECT_EQ(sim.window(data).state, sim::ShowState::Minimised);
+    form.Button2.userClick();
+    EXPECT_NE(sim.window(data).state, sim::ShowState::Minimised);
+}
+
+TEST_F(BindingTest, AboutOpensFromTheHelpMenuTheTrayMenuAndTheLabel) {
+    int shown = 0;
+    form.N33.userClick();  // no About box yet: nothing happens
+    form.showAboutBox = [&shown] { ++shown; };
+    form.N33.userClick();
+    form.N41.userClick();
+    form.GradientLabel1.userDoubleClick();
+    EXPECT_EQ(shown, 3);
+}
+
+TEST_F(BindingTest, ExitInTheTrayMenuClosesTheMainWindow) {
+    int closes = 0;
+    form.closeMainWindow = [&closes] { ++closes; };
+    form.N43.userClick();
+    EXPECT_EQ(closes, 1);
+}
+
+}  // namespace
+}  // namespace testing_support

@@ -1,0 +1,211 @@
+// Start-up: FormCreate, the first and later showings, and the refresh on restore.
+#include "app_fixture.h"
+#include "options/appearance.h"
+
+namespace testing_support {
+namespace {
+
+const std::string& noExplorerReport() {
+    static const std::string t = gbk("windows资源管理器文件夹一个也没有打开，请打开windows资源管理器");
+    return t;
+}
+
+const std::string& allWellReport() {
+    static const std::string t =
+        gbk("启动一切正常，左面打勾的文件夹被保留，如果在系统中被关闭会自动重生，只要按刷新就回来了");
+    return t;
+}
+
+struct StartupTest : AppFixture {
+    StartupTest() {
+        form.appDir.clear();  // FormCreate builds the paths itself
+        form.settingsFilePath.clear();
+        form.folderSetDir.clear();
+        form.defaultSetFile.clear();
+        form.soundDir.clear();
+    }
+    // 默认.txt of the last exit, holding these folders as ticked entries.
+    void lastExitTicked(std::initializer_list<const char*> paths) {
+        std::string bytes;
+        for (const char* p : paths) bytes += sim::SimExplorer::displayName(p) + "\r\n" + p + "\r\n";
+        writeDefaultSet(bytes);
+    }
+};
+
+TEST_F(StartupTest, FormCreateBuildsTheProgramPathsFromTheExecutable) {
+    writeSettings();
+    folvaric::FormCreate(form);
+    EXPECT_EQ(form.appDir, "C:\\Folvaric");
+    EXPECT_EQ(form.settingsFilePath, "C:\\Folvaric\\set");
+    EXPECT_EQ(form.folderSetDir, "C:\\Folvaric\\" + gbk("文件夹集合保存目录"));
+    EXPECT_EQ(form.defaultSetFile, "C:\\Folvaric\\" + gbk("文件夹集合保存目录\\默认.txt"));
+    EXPECT_EQ(form.soundDir, "C:\\Folvaric\\" + gbk("音效"));
+    EXPECT_EQ(form.folderSetFile, "");
+}
+
+TEST_F(StartupTest, FormCreateLeavesTheStartUpStateAndTheBackgroundColour) {
+    writeSettings();
+    folvaric::FormCreate(form);
+    EXPECT_TRUE(form.startupDone);
+    EXPECT_FALSE(form.formShown);
+    EXPECT_FALSE(form.startupScaling);
+    EXPECT_TRUE(form.firstShow);
+    EXPECT_FALSE(form.refreshBusy);
+    EXPECT_NE(form.scaleOption, 0);
+    EXPECT_EQ(form.color, 10400707u);
+    EXPECT_FALSE(form.menuPainterActive);
+    EXPECT_TRUE(sim.dialogs.boxes.empty());
+}
+
+TEST_F(StartupTest, TheFirstRefreshListsTheOpenFoldersButWritesNothingOnTheStatusLine) {
+    writeSettings();
+    sim.openExplorerWindow("C:\\Data");
+    folvaric::FormCreate(form);
+    EXPECT_EQ(form.CheckListBox1.count(), 1);
+    EXPECT_EQ(status(), "");
+}
+
+TEST_F(StartupTest, AMissingSettingsFileIsReportedBeforeTheWindowAppearsAndTheStartGoesOn) {
+    folvaric::FormCreate(form);
+    ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sim.dialogs.boxes[0].text, gbk("设置文件不存在,无法读取  ") + "C:\\Folvaric\\set");
+    EXPECT_TRUE(form.startupDone);
+}
+
+TEST_F(StartupTest, WithNoExplorerWindowTheStatusLineAsksForOne) {
+    writeSettings(false, false);
+    start();
+    EXPECT_EQ(status(), noExplorerReport());
+    EXPECT_TRUE(form.formShown);
+}
+
+TEST_F(StartupTest, WithExplorerWindowsOpenTheStartIsReportedWell) {
+    writeSettings(false, false);
+    sim.openExplorerWindow("C:\\Data");
+    start();
+    EXPECT_EQ(status(), allWellReport());
+}
+
+TEST_F(StartupTest, TheSavedFoldersAreReopenedRightAfterTheFirstShowing) {
+    writeSettings();
+    sim.files.addFolder("C:\\Data");
+    sim.files.addFolder("C:\\Work");
+    lastExitTicked({"C:\\Data", "C:\\Work"});
+    folvaric::FormCreate(form);
+    EXPECT_EQ(form.CheckListBox1.count(), 0);
+    folvaric::FormResize(form);
+    folvaric::FormShow(form);
+    ASSERT_EQ(form.CheckListBox1.count(), 2);
+    EXPECT_TRUE(form.CheckListBox1.checked(0));
+    EXPECT_TRUE(form.CheckListBox1.checked(1));
+    EXPECT_NE(sim.findByTitle("Data"), 0u);
+    EXPECT_NE(sim.findByTitle("Work"), 0u);
+}
+
+TEST_F(StartupTest, WithTheLoadOptionUntickedNothingIsReopened) {
+    writeSettings(false, false);
+    sim.files.addFolder("C:\\Data");
+    lastExitTicked({"C:\\Data"});
+    start();
+    EXPECT_EQ(form.CheckListBox1.count(), 0);
+    EXPECT_EQ(sim.explorer.opensRequested(), 0);
+}
+
+TEST_F(StartupTest, ASecondShowingRepeatsTheReportButDoesNotLoadTheSetAgain) {
+    writeSettings();
+    sim.files.addFolder("C:\\Data");
+    lastExitTicked({"C:\\Data"});
+    start();
+    const int opens = sim.explorer.opensRequested();
+    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(form.menuBarColourRequests, 1);
+
+    sim.closeWindow(sim.findByTitle("Data"));
+    form.StatusBar1.setSimpleText("");
+    folvaric::FormShow(form);
+    EXPECT_EQ(sim.explorer.opensRequested(), opens);
+    EXPECT_EQ(sim.findByTitle("Data"), 0u);
+    EXPECT_FALSE(status().empty());
+    EXPECT_EQ(form.menuBarColourRequests, 2);
+}
+
+TEST_F(StartupTest, ShowingSwitchesTheMenuPainterOnAndAsksForTheMenuBarColour) {
+    writeSettings(false, false);
+    int colourings = 0;
+    form.onMenuBarColour = [&colourings] { ++colourings; };
+    start();
+    EXPECT_TRUE(form.menuPainterActive);
+    EXPECT_EQ(colourings, 1);
+}
+
+TEST_F(StartupTest, TheHiddenOptionTicksFromTheScaleValueAtEachShowing) {
+    writeSettings(false, false);
+    start();
+    EXPECT_TRUE(form.suofang.checked());  // line 6 of the file is 1
+    form.scaleOption = 0;
+    folvaric::FormShow(form);
+    EXPECT_FALSE(form.suofang.checked());
+}
+
+TEST_F(StartupTest, AnUnreadableAddressIsReportedOnceInABoxAndOnTheStatusLine) {
+    writeSettings(false, false);
+    sim.explorer.options.xpAddressShowsFullPath = false;
+    sim.openExplorerWindow("C:\\Data");
+    folvaric::FormCreate(form);
+    ASSERT_FALSE(form.pathsResolvable);
+    ASSERT_EQ(form.pathFailReason, 1);
+    folvaric::FormShow(form);
+    const std::string advice = gbk("文件夹自动重生保护失效，请在xp文件夹选项中设置地址栏显示完整路径，然后按刷新");
+    ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sim.dialogs.boxes[0].text, advice);
+    EXPECT_EQ(sim.dialogs.boxes[0].caption, gbk("友情提示"));
+    EXPECT_EQ(status(), advice);
+}
+
+struct RestoreTest : StartupTest {
+    RestoreTest() {
+        writeSettings(false, false);
+        start();
+        sim.openExplorerWindow("C:\\Data");
+    }
+    void minimiseAndRestore() {
+        sim.app.minimise();
+        sim.app.restore();
+    }
+};
+
+TEST_F(RestoreTest, WithAutoRefreshUntickedARestoreDoesNotRefresh) {
+    minimiseAndRestore();
+    EXPECT_EQ(form.CheckListBox1.count(), 0);
+}
+
+TEST_F(RestoreTest, WithAutoRefreshTickedARestoreRefreshes) {
+    form.zidongsuaxin.userClick();
+    EXPECT_TRUE(form.zidongsuaxin.checked());
+    minimiseAndRestore();
+    EXPECT_EQ(form.CheckListBox1.count(), 1);
+}
+
+TEST_F(RestoreTest, TheTrayIconsRestoreCountsAsARestore) {
+    form.zidongsuaxin.setChecked(true);
+    folvaric::TrayIcon1Click(form);
+    folvaric::TrayIcon1Click(form);
+    EXPECT_EQ(form.CheckListBox1.count(), 1);
+}
+
+TEST_F(RestoreTest, ARestoreDuringARefreshStartsNoSecondOne) {
+    form.zidongsuaxin.setChecked(true);
+    form.refreshBusy = true;
+    minimiseAndRestore();
+    EXPECT_EQ(form.CheckListBox1.count(), 0);
+}
+
+TEST_F(RestoreTest, ARestoreBeforeTheFirstShowingDoesNotRefresh) {
+    form.zidongsuaxin.setChecked(true);
+    form.formShown = false;
+    minimiseAndRestore();
+    EXPECT_EQ(form.CheckListBox1.count(), 0);
+}
+
+}  // namespace
+}  // namespace testing_support

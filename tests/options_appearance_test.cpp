@@ -1,0 +1,186 @@
+// The tray presence, the list font, the main icon and the path tips.
+#include "app_fixture.h"
+#include "options/appearance.h"
+#include "options/tray_icon.h"
+
+namespace testing_support {
+namespace {
+
+using platform::FontChoice;
+using sim::ShowState;
+
+struct AppearanceTest : AppFixture {
+    AppearanceTest() {
+        writeSettings();
+        start();
+    }
+    platform::WindowHandle main() { return sim.app.mainWindow(); }
+    ShowState mainState() { return sim.window(main()).state; }
+};
+
+struct TrayTest : AppearanceTest {};
+
+TEST_F(TrayTest, TheTrayOptionStartsTickedWithTheIconShown) {
+    EXPECT_TRUE(form.xiansituopan.checked());
+    EXPECT_FALSE(form.xiansituopan.autoCheck);
+    EXPECT_TRUE(form.TrayIcon1.visible);
+    EXPECT_TRUE(form.TrayIcon1.hide);
+    EXPECT_NE(form.trayOption, 0);
+}
+
+TEST_F(TrayTest, UntickingRemovesTheIconAndKeepsTheTaskbarButtonWhenMinimised) {
+    form.xiansituopan.userClick();
+    EXPECT_FALSE(form.xiansituopan.checked());
+    EXPECT_EQ(form.trayOption, 0);
+    EXPECT_FALSE(form.TrayIcon1.visible);
+    EXPECT_FALSE(form.TrayIcon1.hide);
+
+    folvaric::trayIconMinimize(form);
+    EXPECT_EQ(mainState(), ShowState::Minimised);  // still on the taskbar
+}
+
+TEST_F(TrayTest, TickingAgainShowsTheIconAndStoresMinusOne) {
+    form.xiansituopan.userClick();
+    form.xiansituopan.userClick();
+    EXPECT_TRUE(form.xiansituopan.checked());
+    EXPECT_EQ(form.trayOption, -1);
+    EXPECT_TRUE(form.TrayIcon1.visible);
+    EXPECT_TRUE(form.TrayIcon1.hide);
+}
+
+TEST_F(TrayTest, ALeftClickTogglesBetweenTheTrayAndTheScreen) {
+    const platform::WindowHandle other = sim.openAppWindow("Notepad", "C:\\WINDOWS\\notepad.exe");
+    folvaric::TrayIcon1Click(form);
+    EXPECT_TRUE(sim.app.isMinimised());
+    EXPECT_EQ(mainState(), ShowState::Hidden);  // the taskbar button is gone
+
+    folvaric::TrayIcon1Click(form);
+    EXPECT_FALSE(sim.app.isMinimised());
+    EXPECT_EQ(mainState(), ShowState::Normal);
+    EXPECT_EQ(sim.windows.zOrder().front(), main());
+    EXPECT_EQ(sim.windows.activeWindow(), main());
+    EXPECT_NE(sim.windows.activeWindow(), other);
+
+    folvaric::TrayIcon1Click(form);
+    EXPECT_TRUE(sim.app.isMinimised());
+}
+
+TEST_F(TrayTest, TheTrayIconTakesTheApplicationIconOnlyWhenAskedTo) {
+    form.appIconFile = "C:\\Icons\\a.ico";
+    EXPECT_EQ(form.TrayIcon1.iconFile, "");
+    folvaric::trayIconTakeAppIcon(form);
+    EXPECT_EQ(form.TrayIcon1.iconFile, "C:\\Icons\\a.ico");
+}
+
+struct FontTest : AppearanceTest {
+    FontChoice chosen() {
+        FontChoice f;
+        f.name = gbk("黑体");
+        f.size = 20;
+        f.color = 0x0000FF;
+        f.bold = true;
+        return f;
+    }
+};
+
+TEST_F(FontTest, CancellingChangesNothing) {
+    const FontChoice before = form.CheckListBox1.font;
+    const std::string name = form.listFontName;
+    const int minimised = sim.app.minimiseCount;
+    folvaric::N23Click(form);
+    EXPECT_EQ(form.CheckListBox1.font, before);
+    EXPECT_EQ(form.listFontName, name);
+    EXPECT_EQ(sim.app.minimiseCount, minimised);
+}
+
+TEST_F(FontTest, AChosenFontGoesToTheListStyleIncludedButOnlyNameSizeAndColourAreKept) {
+    sim.dialogs.fontAnswer = chosen();
+    form.N23.userClick();
+    EXPECT_EQ(form.CheckListBox1.font, chosen());
+    EXPECT_TRUE(form.CheckListBox1.font.bold);
+    EXPECT_EQ(form.listFontName, gbk("黑体"));
+    EXPECT_EQ(form.listFontSize, 20);
+    EXPECT_EQ(form.listFontColor, 0x0000FFu);
+    // Minimised and restored at once, so every window is drawn anew.
+    EXPECT_EQ(sim.app.minimiseCount, 1);
+    EXPECT_EQ(sim.app.restoreCount, 1);
+    EXPECT_FALSE(sim.app.isMinimised());
+
+    // The settings file keeps name, size and colour; bold is gone after a restart.
+    form.baocun.userClick();
+    EXPECT_EQ(fileText(settingsPath()).substr(0, 4 + gbk("黑体").size() + 2), "20\r\n" + gbk("黑体") + "\r\n");
+}
+
+TEST_F(FontTest, TheRestoreAfterAFontChangeRefreshesWhenAutoRefreshIsTicked) {
+    form.zidongsuaxin.setChecked(true);
+    sim.openExplorerWindow("C:\\Data");
+    sim.dialogs.fontAnswer = chosen();
+    form.N23.userClick();
+    ASSERT_EQ(form.CheckListBox1.count(), 1);
+    EXPECT_EQ(form.CheckListBox1.item(0), "Data");
+}
+
+struct IconTest : AppearanceTest {
+    std::string iconFolder() const { return form.appDir + gbk("\\图标\\"); }
+};
+
+TEST_F(IconTest, TheDialogOpensInTheIconFolderWithTheIconFilter) {
+    form.N44.userClick();
+    ASSERT_EQ(sim.dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(sim.dialogs.openRequests[0].filter, "icon(*.ico)|*.ico");
+    EXPECT_EQ(sim.dialogs.openRequests[0].initialDir, iconFolder());
+    EXPECT_EQ(sim.dialogs.openRequests[0].fileName, "");
+}
+
+TEST_F(IconTest, CancellingChangesNothing) {
+    const std::string before = form.iconFileName;
+    form.N44.userClick();
+    EXPECT_EQ(form.iconFileName, before);
+    EXPECT_EQ(form.appIconFile, "");
+}
+
+TEST_F(IconTest, AnIconFromAnyFolderChangesTheProgramsIconsNowButNotTheTrays) {
+    sim.files.addFile("D:\\Art\\" + gbk("蓝色.ICO"), "icon");
+    sim.dialogs.openAnswers.push_back("D:\\Art\\" + gbk("蓝色.ICO"));
+    form.N44.userClick();
+    EXPECT_EQ(form.iconFileName, gbk("蓝色.ICO"));
+    EXPECT_EQ(form.appIconFile, "D:\\Art\\" + gbk("蓝色.ICO"));
+    EXPECT_EQ(form.TrayIcon1.iconFile, "");
+}
+
+TEST_F(IconTest, TheTrayTakesTheChosenIconAtTheNextSettingsLoad) {
+    sim.files.addFile(iconFolder() + "green.ico", "icon");
+    sim.dialogs.openAnswers.push_back(iconFolder() + "green.ico");
+    form.N44.userClick();
+    form.baocun.userClick();
+    form.congdiaorusezi.userClick();
+    EXPECT_EQ(form.TrayIcon1.iconFile, iconFolder() + "green.ico");
+}
+
+TEST_F(IconTest, AMissingFileOrAnotherExtensionIsIgnoredSilently) {
+    const std::size_t boxes = sim.dialogs.boxes.size();
+    sim.files.addFile("D:\\Art\\picture.bmp", "bmp");
+    sim.dialogs.openAnswers.push_back("D:\\Art\\picture.bmp");
+    sim.dialogs.openAnswers.push_back("D:\\Art\\gone.ico");
+    form.N44.userClick();
+    form.N44.userClick();
+    EXPECT_EQ(form.appIconFile, "");
+    EXPECT_EQ(form.iconFileName, "main.ico");
+    EXPECT_EQ(sim.dialogs.boxes.size(), boxes);
+    EXPECT_TRUE(sim.dialogs.messages.empty());
+}
+
+struct PathTipTest : AppearanceTest {};
+
+TEST_F(PathTipTest, TheListShowsItsTipExactlyWhileTheOptionIsUnticked) {
+    EXPECT_FALSE(form.lujintisi.checked());
+    EXPECT_TRUE(form.CheckListBox1.showHint);
+    form.lujintisi.userClick();
+    EXPECT_TRUE(form.lujintisi.checked());
+    EXPECT_FALSE(form.CheckListBox1.showHint);
+    form.lujintisi.userClick();
+    EXPECT_TRUE(form.CheckListBox1.showHint);
+}
+
+}  // namespace
+}  // namespace testing_support
