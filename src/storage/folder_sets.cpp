@@ -1,0 +1,137 @@
+#include "storage/folder_sets.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "storage/folder_set_format.h"
+#include "storage/safe_write.h"
+#include "storage/storage_messages.h"
+#include "storage/storage_texts.h"
+#include "text/gbk_text.h"
+#include "tracking/refresh.h"
+
+namespace folvaric {
+namespace {
+
+std::vector<FolderSetEntry> tickedRows(const Form1& f) {
+    std::vector<FolderSetEntry> rows;
+    const int count = std::min({f.windowCount, f.CheckListBox1.count(), kMaxRows});
+    for (int i = 0; i < count; ++i) {
+        if (!f.CheckListBox1.checked(i)) continue;
+        const auto row = static_cast<std::size_t>(i);
+        rows.push_back({f.windowNames[row], f.windowPaths[row]});
+    }
+    return rows;
+}
+
+// While a refresh runs the list is being rebuilt: the protected folders it has not listed
+// or re-opened yet are only in its snapshot, and a save then (the exit, say) must keep them.
+std::vector<FolderSetEntry> protectedFolders(const Form1& f) {
+    std::vector<FolderSetEntry> folders = tickedRows(f);
+    if (!f.refreshBusy) return folders;
+    std::unordered_set<std::string> written;
+    for (const FolderSetEntry& e : folders) written.insert(text::cut255(e.path));
+    const int snapshot = std::clamp(f.protectedCount, 0, kMaxRows);
+    for (int i = 0; i < snapshot; ++i) {
+        const auto entry = static_cast<std::size_t>(i);
+        if (written.insert(f.protectedPaths[entry]).second) {
+            folders.push_back({f.protectedNames[entry], f.protectedPaths[entry]});
+        }
+    }
+    return folders;
+}
+
+// Clears the loader's mark when the refresh ends, however it ends.
+struct SetLoadedScope {
+    explicit SetLoadedScope(Form1& form) : f(form) { f.setLoaded = true; }
+    ~SetLoadedScope() { f.setLoaded = false; }
+    SetLoadedScope(const SetLoadedScope&) = delete;
+    SetLoadedScope& operator=(const SetLoadedScope&) = delete;
+    Form1& f;
+};
+
+}  // namespace
+
+void baocunwenjianjiaziClick(Form1& f) {
+    rewriteFile(f.p.files, f.folderSetFile, formatFolderSet(protectedFolders(f)));
+}
+
+void baocunjiheClick(Form1& f) {
+    f.folderSetFile = f.defaultSetFile;
+    if (!f.p.files.fileExists(f.folderSetFile)) {
+        showStorageError(f, storage_text::fileMissingForSave() + f.folderSetFile);
+        return;
+    }
+    baocunwenjianjiaziClick(f);
+}
+
+void lincunweiClick(Form1& f) {
+    platform::FileDialogOptions options;
+    options.filter = "txt";
+    options.initialDir = f.folderSetDir;
+    options.fileName = f.saveDialogFileName;
+    options.defaultExt = "txt";
+    const std::optional<std::string> chosen = f.p.dialogs.saveFile(options);
+    if (!chosen) return;
+    f.saveDialogFileName = *chosen;
+    f.folderSetFile = *chosen;
+    baocunwenjianjiaziClick(f);
+}
+
+void diaorujiheziClick(Form1& f) {
+    const platform::ReadResult file = f.p.files.readFile(f.folderSetFile, kMaxFolderSetBytes);
+    switch (file.status) {
+        case platform::ReadStatus::Ok:
+            break;
+        case platform::ReadStatus::Missing:
+            showStorageError(f, storage_text::fileMissingForRead() + f.folderSetFile);
+            return;
+        case platform::ReadStatus::TooLarge:
+            showStorageError(f, storage_text::folderSetTooLarge() + f.folderSetFile);
+            return;
+        case platform::ReadStatus::Failed:
+            showStorageError(f, storage_text::fileHasBadData() + f.folderSetFile);
+            return;
+    }
+
+    const LoadedFolderSet set =
+        readFolderSet(file.bytes, [&f](const std::string& path) { return f.p.files.directoryExists(path); });
+    for (int i = 0; i < set.refused; ++i) f.p.sound.beep(0);
+    if (set.accepted.empty()) {
+        showStorageError(f, storage_text::folderSetEmpty());
+        return;
+    }
+    // A refresh that is waiting for Explorer works on the protected snapshot; filling it
+    // now would change that refresh's folders, and this one would not run anyway.
+    if (f.refreshBusy) {
+        showStorageError(f, storage_text::folderSetWaitsForRefresh());
+        return;
+    }
+
+    f.setLoadedCount = 0;
+    for (const FolderSetEntry& e : set.accepted) {
+        const auto slot = static_cast<std::size_t>(f.setLoadedCount++);
+        f.protectedNames[slot] = e.name;
+        f.protectedPaths[slot] = e.path;
+    }
+    SetLoadedScope loading(f);
+    suaxinClick(f);
+}
+
+void diaorumorenjiheClick(Form1& f) {
+    f.folderSetFile = f.defaultSetFile;
+    diaorujiheziClick(f);
+}
+
+void diaoruqitajiheClick(Form1& f) {
+    platform::FileDialogOptions options;
+    options.filter = "text(*.txt)|*.txt";
+    options.initialDir = f.folderSetDir;
+    options.fileName.clear();
+    const std::optional<std::string> chosen = f.p.dialogs.openFile(options);
+    if (!chosen) return;
+    f.folderSetFile = *chosen;
+    diaorujiheziClick(f);
+}
+
+}  // namespace folvaric

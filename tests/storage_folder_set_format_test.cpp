@@ -1,0 +1,203 @@
+// The folder-set file format and the reading of line-oriented data files, on bytes alone.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "storage/folder_set_format.h"
+#include "storage/line_reader.h"
+#include "text/gbk_text.h"
+
+namespace {
+
+using folvaric::FolderSetEntry;
+using folvaric::LineReader;
+using text::gbk;
+
+// Folders that exist, for the acceptance rule.
+struct Folders {
+    std::set<std::string> existing;
+    bool operator()(const std::string& path) const { return existing.count(path) != 0; }
+};
+
+bool sameEntries(const std::vector<FolderSetEntry>& a, const std::vector<FolderSetEntry>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].name != b[i].name || a[i].path != b[i].path) return false;
+    }
+    return true;
+}
+
+TEST(StorageFolderSetFormat, WritesPairsOfLinesEachEndingInCrLf) {
+    EXPECT_EQ(folvaric::formatFolderSet({{"Data", "C:\\Data"}, {gbk("我的电脑"), gbk("我的电脑")}}),
+              "Data\r\nC:\\Data\r\n" + gbk("我的电脑") + "\r\n" + gbk("我的电脑") + "\r\n");
+    EXPECT_EQ(folvaric::formatFolderSet({}), "");
+}
+
+TEST(StorageFolderSetFormat, RoundTripsNamesAndPathsByteForByte) {
+    // "\xD5\x5C" is a character whose trail byte is a backslash.
+    const std::vector<FolderSetEntry> entries = {
+        {gbk("文件夹集合") + "\xD5\x5C", "D:\\" + gbk("资料") + "\xD5\x5C" + "\\x"},
+        {"  blanks  ", "C:\\a b\\ c "},
+        {gbk("计算机"), gbk("计算机")},
+        {std::string(255, 'n'), "E:\\" + std::string(252, 'p')},
+    };
+    Folders folders{{entries[0].path, entries[1].path, entries[3].path}};
+
+    const auto loaded = folvaric::readFolderSet(folvaric::formatFolderSet(entries), folders);
+
+    EXPECT_TRUE(sameEntries(loaded.accepted, entries));
+    EXPECT_EQ(loaded.refused, 0);
+}
+
+TEST(StorageFolderSetFormat, AnEmptyFileHasNoEntriesAndRefusesNone) {
+    const auto loaded = folvaric::readFolderSet("", Folders{});
+    EXPECT_TRUE(loaded.accepted.empty());
+    EXPECT_EQ(loaded.refused, 0);
+}
+
+TEST(StorageFolderSetFormat, OneEmptyLineIsOneRefusedEntry) {
+    const auto loaded = folvaric::readFolderSet("\r\n", Folders{});
+    EXPECT_TRUE(loaded.accepted.empty());
+    EXPECT_EQ(loaded.refused, 1);
+}
+
+TEST(StorageFolderSetFormat, AnOddLineCountRefusesOnlyTheLastEntry) {
+    Folders folders{{"C:\\A", "C:\\B"}};
+    const auto loaded = folvaric::readFolderSet("A\r\nC:\\A\r\nB\r\nC:\\B\r\nlonely\r\n", folders);
+    EXPECT_TRUE(sameEntries(loaded.accepted, {{"A", "C:\\A"}, {"B", "C:\\B"}}));
+    EXPECT_EQ(loaded.refused, 1);
+}
+
+TEST(StorageFolderSetFormat, RefusesWhatCannotBeReopened) {
+    Folders folders{{"C:\\A", "\\\\server\\share", "C:", "Q", "C:/x"}};
+    const std::string bytes =
+        "A\r\nC:\\Gone\r\n"               // deleted folder
+        "Share\r\n\\\\server\\share\r\n"  // network path, even though reachable
+        "\r\nC:\\A\r\n"                   // empty name
+        "Empty path\r\n\r\n"              // empty path
+        "Drive\r\nC:\r\n"                 // too short for a backslash at byte 3
+        "Q\r\nQ\r\n"                      // no drive at all
+        "Slash\r\nC:/x\r\n"               // third byte not a backslash
+        "Kept\r\nC:\\A\r\n";
+    const auto loaded = folvaric::readFolderSet(bytes, folders);
+    EXPECT_TRUE(sameEntries(loaded.accepted, {{"Kept", "C:\\A"}}));
+    EXPECT_EQ(loaded.refused, 7);
+}
+
+TEST(StorageFolderSetFormat, AcceptsTheComputerFolderByItsTwoNamesOnly) {
+    const std::string bytes = gbk("我的电脑") + "\r\n" + gbk("我的电脑") + "\r\n" + gbk("计算机") + "\r\n" +
+                              gbk("计算机") + "\r\n" + "PC\r\n" + gbk("计算机 ") + "\r\n";
+    const auto loaded = folvaric::readFolderSet(bytes, Folders{});
+    EXPECT_TRUE(
+        sameEntries(loaded.accepted, {{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}}));
+    EXPECT_EQ(loaded.refused, 1);
+}
+
+TEST(StorageFolderSetFormat, KeepsTheFirstThreeThousandEntries) {
+    std::vector<FolderSetEntry> entries;
+    for (int i = 0; i < 3001; ++i) entries.push_back({"F" + std::to_string(i), "C:\\F" + std::to_string(i)});
+    Folders folders;
+    for (const auto& e : entries) folders.existing.insert(e.path);
+
+    const auto loaded = folvaric::readFolderSet(folvaric::formatFolderSet(entries), folders);
+
+    ASSERT_EQ(loaded.accepted.size(), 3000u);
+    EXPECT_EQ(loaded.refused, 1);
+    EXPECT_EQ(loaded.accepted.back().path, "C:\\F2999");
+}
+
+TEST(StorageFolderSetFormat, CutsNamesAndPathsToTwoHundredFiftyFiveBytesOnACharacterBoundary) {
+    const std::string chineseName = "a" +
+                                    gbk("中文名字中文名字中文名字中文名字中文名字中文名字中文名字中文名字") +
+                                    gbk("中文名字中文名字中文名字中文名字中文名字中文名字中文名字中文名字") +
+                                    gbk("中文名字中文名字中文名字中文名字中文名字中文名字中文名字中文名字") +
+                                    gbk("中文名字中文名字中文名字中文名字中文名字中文名字中文名字中文名字");
+    ASSERT_GT(chineseName.size(), 255u);
+    const std::string longPath = "C:\\" + std::string(400, 'p');
+    Folders folders{{longPath}};
+    const std::string bytes = chineseName + "\r\n" + longPath + "\r\n";
+
+    const auto loaded = folvaric::readFolderSet(bytes, folders);
+
+    ASSERT_EQ(loaded.accepted.size(), 1u);
+    EXPECT_EQ(loaded.accepted[0].name, chineseName.substr(0, 255));  // "a" + 127 characters
+    EXPECT_EQ(loaded.accepted[0].path, longPath.substr(0, 255));
+}
+
+TEST(StorageFolderSetFormat, AGbkNameCutNeverSplitsACharacter) {
+    std::string name;
+    while (name.size() < 300) name += gbk("中");
+    Folders folders{{"C:\\A"}};
+    const auto loaded = folvaric::readFolderSet(name + "\r\nC:\\A\r\n", folders);
+    ASSERT_EQ(loaded.accepted.size(), 1u);
+    EXPECT_EQ(loaded.accepted[0].name.size(), 254u);
+}
+
+TEST(StorageFolderSetFormat, HostileLinesLoadWithoutReadingPastTheirEnd) {
+    Folders folders{{"C:\\A"}};
+    const std::string megabyteName(1024 * 1024, 'M');
+    // A 1 MB name, a lone CR as a line break, a lead byte with no trail byte, no final line break.
+    const std::string bytes = megabyteName + "\r\nC:\\A\r" + std::string("B\x81", 2) + "\nC:\\A";
+    const auto loaded = folvaric::readFolderSet(bytes, folders);
+    ASSERT_EQ(loaded.accepted.size(), 2u);
+    EXPECT_EQ(loaded.accepted[0].name, std::string(255, 'M'));
+    EXPECT_EQ(loaded.accepted[1].name, std::string("B\x81", 2));
+    EXPECT_EQ(loaded.accepted[1].path, "C:\\A");
+    EXPECT_EQ(loaded.refused, 0);
+}
+
+TEST(StorageFolderSetFormat, ALineBreakInsideAWindowTitleCannotShiftThePairs) {
+    const std::string written = folvaric::formatFolderSet({{"two\r\nlines", "C:\\A"}, {"B", "C:\\B"}});
+    Folders folders{{"C:\\A", "C:\\B"}};
+    const auto loaded = folvaric::readFolderSet(written, folders);
+    EXPECT_TRUE(sameEntries(loaded.accepted, {{"two  lines", "C:\\A"}, {"B", "C:\\B"}}));
+}
+
+// --- reading rules shared with the settings file ---
+
+TEST(StorageLineReader, NumbersAreASignAndDecimalDigitsWithinThirtyTwoBits) {
+    std::int32_t v = 0;
+    EXPECT_TRUE(folvaric::parseInt32("-16777208", v));
+    EXPECT_EQ(v, -16777208);
+    EXPECT_TRUE(folvaric::parseInt32("+7", v));
+    EXPECT_EQ(v, 7);
+    EXPECT_TRUE(folvaric::parseInt32("-2147483648", v));
+    EXPECT_EQ(v, INT32_MIN);
+    EXPECT_TRUE(folvaric::parseInt32("2147483647", v));
+    EXPECT_EQ(v, INT32_MAX);
+    for (const char* bad : {"", "-", "+", "2147483648", "-2147483649", "1e3", "0x10", "$10", "12a", "--1",
+                            "99999999999999999999999"}) {
+        EXPECT_FALSE(folvaric::parseInt32(bad, v)) << bad;
+    }
+}
+
+TEST(StorageLineReader, ANumberSkipsSpaceBeforeItAndTheRestOfItsLineAfterIt) {
+    const std::string bytes = "\r\n \t 42 and more\r\nnext\r\n";
+    LineReader in(bytes);
+    std::int32_t v = 0;
+    EXPECT_TRUE(in.readNumber(v));
+    EXPECT_EQ(v, 42);
+    EXPECT_EQ(in.readLine(), "next");
+    EXPECT_TRUE(in.atEnd());
+    EXPECT_TRUE(in.readNumber(v));  // nothing left: 0
+    EXPECT_EQ(v, 0);
+    EXPECT_EQ(in.readLine(), "");
+}
+
+TEST(StorageLineReader, LinesEndAtCrLfOrALoneCrOrLf) {
+    const std::string bytes = "a\r\nb\rc\nd\r\n\r\ne";
+    LineReader in(bytes);
+    std::vector<std::string> lines;
+    while (!in.atEnd()) lines.push_back(in.readLine());
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+}
+
+TEST(StorageLineReader, AnInvalidNumberStillMovesToTheNextLine) {
+    const std::string bytes = "12x\r\nnext";
+    LineReader in(bytes);
+    std::int32_t v = 0;
+    EXPECT_FALSE(in.readNumber(v));
+    EXPECT_EQ(in.readLine(), "next");
+}
+
+}  // namespace

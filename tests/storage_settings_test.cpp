@@ -1,0 +1,457 @@
+// Loading and saving the settings file `set` on the simulated disk.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "storage/settings_file.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+using testing_support::gbk;
+
+struct SettingsFixture : testing_support::Fixture {
+    std::string iconDir = form.appDir + "\\" + gbk("图标");
+
+    SettingsFixture() {
+        // The form as it is designed: tray option ticked with its icon shown, and
+        // "load the last record at start" ticked.
+        form.xiansituopan.setChecked(true);
+        form.trayOption = -1;
+        form.qidongdiaoru.setChecked(true);
+        form.zidongsuaxin.setChecked(false);
+        form.suofang.setChecked(true);
+        sim.files.addFolder(iconDir);
+    }
+
+    static std::string lines(const std::vector<std::string>& values) {
+        std::string bytes;
+        for (const std::string& v : values) bytes += v + "\r\n";
+        return bytes;
+    }
+    void writeSet(const std::string& bytes) { sim.files.addFile(form.settingsFilePath, bytes); }
+    void writeSet(const std::vector<std::string>& values) { writeSet(lines(values)); }
+    std::string setFile() const { return sim.files.contents(form.settingsFilePath).value_or("<none>"); }
+
+    // A valid file whose lines 7 and 8 say the opposite of the form's start state.
+    std::vector<std::string> validLines(const std::string& icon = gbk("蓝.ico")) {
+        return {"20", gbk("黑体"), "255", "1", icon, "0", "1", "0"};
+    }
+
+    std::string badDataText() const { return gbk("设置文件数据有错误！  ") + form.settingsFilePath; }
+    bool onlyBox(const std::string& text) const {
+        return sim.dialogs.boxes.size() == 1 && sim.dialogs.boxes[0].text == text &&
+               sim.dialogs.boxes[0].caption == gbk("出错") && sim.dialogs.boxes[0].flags == platform::mb::Ok;
+    }
+    void expectFontDefaultsInMemory() const {
+        EXPECT_EQ(form.listFontSize, 16);
+        EXPECT_EQ(form.listFontName, gbk("宋体"));
+        EXPECT_EQ(form.listFontColor, 0xFF000008u);
+    }
+};
+
+TEST(StorageSettings, TheDeliveredKindOfFileLoadsSilentlyAndPutsTheIconEverywhere) {
+    SettingsFixture t;
+    t.sim.files.addFile(t.iconDir + "\\" + gbk("蓝.ico"), "icon");
+    t.writeSet({"16", gbk("宋体"), "-16777208", "1", gbk("蓝.ico"), "1", "0", "1"});
+    t.form.zidongsuaxin.setChecked(true);
+    t.form.qidongdiaoru.setChecked(false);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.sim.dialogs.boxes.empty());
+    EXPECT_TRUE(t.form.qidongdiaoru.checked());
+    EXPECT_FALSE(t.form.zidongsuaxin.checked());
+    EXPECT_TRUE(t.form.xiansituopan.checked());
+    EXPECT_TRUE(t.form.TrayIcon1.visible);
+    EXPECT_NE(t.form.trayOption, 0);
+    const std::string iconPath = t.form.appDir + "\\" + gbk("图标") + "\\" + gbk("蓝.ico");
+    EXPECT_EQ(t.form.iconFileName, gbk("蓝.ico"));
+    EXPECT_EQ(t.form.appIconFile, iconPath);         // taskbar button and title bar
+    EXPECT_EQ(t.form.TrayIcon1.iconFile, iconPath);  // and the tray
+    EXPECT_EQ(t.form.listFontColor, 0xFF000008u);
+    EXPECT_EQ(t.form.CheckListBox1.font.name, gbk("宋体"));
+    EXPECT_EQ(t.form.CheckListBox1.font.size, 16);
+    EXPECT_EQ(t.form.CheckListBox1.font.color, 0xFF000008u);
+    EXPECT_NE(t.form.scaleOption, 0);
+}
+
+TEST(StorageSettings, AppliesFontAndScaleFromTheFile) {
+    SettingsFixture t;
+    t.form.CheckListBox1.font.bold = true;  // chosen in the font dialog earlier in this run
+    t.writeSet(t.validLines());
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.sim.dialogs.boxes.empty());
+    EXPECT_EQ(t.form.listFontSize, 20);
+    EXPECT_EQ(t.form.listFontName, gbk("黑体"));
+    EXPECT_EQ(t.form.listFontColor, 255u);
+    EXPECT_EQ(t.form.CheckListBox1.font.name, gbk("黑体"));
+    EXPECT_EQ(t.form.CheckListBox1.font.size, 20);
+    EXPECT_EQ(t.form.CheckListBox1.font.color, 255u);
+    EXPECT_TRUE(t.form.CheckListBox1.font.bold);  // the style is not stored, so it stays
+    EXPECT_EQ(t.form.scaleOption, 0);
+    EXPECT_TRUE(t.form.zidongsuaxin.checked());
+    EXPECT_FALSE(t.form.qidongdiaoru.checked());
+}
+
+TEST(StorageSettings, TrayValueZeroTakesTheIconOutOfTheTray) {
+    SettingsFixture t;
+    auto values = t.validLines();
+    values[3] = "0";
+    t.writeSet(values);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.sim.dialogs.boxes.empty());
+    EXPECT_FALSE(t.form.xiansituopan.checked());
+    EXPECT_EQ(t.form.trayOption, 0);
+    EXPECT_FALSE(t.form.TrayIcon1.visible);
+}
+
+TEST(StorageSettings, TrayValueOnePutsTheIconBackWhenTheOptionWasOff) {
+    SettingsFixture t;
+    t.form.xiansituopan.setChecked(false);
+    t.form.trayOption = 0;
+    t.form.TrayIcon1.visible = false;
+    t.writeSet(t.validLines());
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.form.xiansituopan.checked());
+    EXPECT_NE(t.form.trayOption, 0);
+    EXPECT_TRUE(t.form.TrayIcon1.visible);
+}
+
+struct RejectedValue {
+    int line;  // 1-based
+    const char* value;
+    bool iconTaken;  // line 5 was read before the check failed
+};
+
+class StorageSettingsRejected : public ::testing::TestWithParam<RejectedValue> {};
+
+TEST_P(StorageSettingsRejected, ShowsTheErrorAppliesNothingButLinesFiveSevenAndEight) {
+    SettingsFixture t;
+    t.form.iconFileName = "old.ico";
+    t.form.listFontName = gbk("楷体");
+    const platform::FontChoice listFontBefore = t.form.CheckListBox1.font;
+    auto values = t.validLines();
+    values[static_cast<std::size_t>(GetParam().line - 1)] = gbk(GetParam().value);
+    t.writeSet(values);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.onlyBox(t.badDataText()));
+    t.expectFontDefaultsInMemory();
+    EXPECT_EQ(t.form.CheckListBox1.font, listFontBefore);
+    EXPECT_TRUE(t.form.xiansituopan.checked());
+    EXPECT_EQ(t.form.trayOption, -1);
+    EXPECT_EQ(t.form.scaleOption, -1);
+    EXPECT_EQ(t.form.iconFileName, GetParam().line == 5 ? std::string() : gbk("蓝.ico"));
+    EXPECT_TRUE(t.form.appIconFile.empty());
+    EXPECT_TRUE(t.form.zidongsuaxin.checked());   // line 7 says 1
+    EXPECT_FALSE(t.form.qidongdiaoru.checked());  // line 8 says 0
+}
+
+INSTANTIATE_TEST_SUITE_P(StorageSettings, StorageSettingsRejected,
+                         ::testing::Values(RejectedValue{4, "2", true}, RejectedValue{4, "-1", true},
+                                           RejectedValue{1, "0", true}, RejectedValue{1, "-12", true},
+                                           RejectedValue{2, "", true}, RejectedValue{5, "", false}));
+
+TEST(StorageSettings, LettersInANumberLineStopTheReadingThere) {
+    SettingsFixture t;
+    t.form.iconFileName = "old.ico";
+    auto values = t.validLines();
+    values[2] = "red";
+    t.writeSet(values);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.onlyBox(t.badDataText()));
+    EXPECT_EQ(t.form.iconFileName, "old.ico");    // line 5 never read
+    EXPECT_FALSE(t.form.zidongsuaxin.checked());  // nor lines 7 and 8
+    EXPECT_TRUE(t.form.qidongdiaoru.checked());
+    t.expectFontDefaultsInMemory();
+}
+
+TEST(StorageSettings, ABadNumberInLineSixKeepsTheIconNameButNotLinesSevenAndEight) {
+    SettingsFixture t;
+    auto values = t.validLines();
+    values[5] = "1x";
+    t.writeSet(values);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.onlyBox(t.badDataText()));
+    EXPECT_EQ(t.form.iconFileName, gbk("蓝.ico"));
+    EXPECT_FALSE(t.form.zidongsuaxin.checked());
+    EXPECT_TRUE(t.form.qidongdiaoru.checked());
+}
+
+TEST(StorageSettings, NumbersPastTheRangeOfAnIntegerAreErrors) {
+    SettingsFixture t;
+    auto values = t.validLines();
+    values[0] = "99999999999";
+    t.writeSet(values);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.onlyBox(t.badDataText()));
+}
+
+TEST(StorageSettings, IconExtensionIsComparedWithoutCase) {
+    SettingsFixture t;
+    t.sim.files.addFile(t.iconDir + "\\BLUE.ICO", "icon");
+    t.writeSet(t.validLines("BLUE.ICO"));
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.sim.dialogs.boxes.empty());
+    EXPECT_EQ(t.form.appIconFile, t.iconDir + "\\BLUE.ICO");
+    EXPECT_EQ(t.form.TrayIcon1.iconFile, t.iconDir + "\\BLUE.ICO");
+}
+
+TEST(StorageSettings, AMissingIconOrAnotherExtensionChangesNoIconSilently) {
+    for (const char* name : {"gone.ico", "blue.bmp"}) {
+        SettingsFixture t;
+        t.sim.files.addFile(t.iconDir + "\\blue.bmp", "bitmap");
+        t.writeSet(t.validLines(name));
+
+        folvaric::congdiaoruseziClick(t.form);
+
+        EXPECT_TRUE(t.sim.dialogs.boxes.empty()) << name;
+        EXPECT_EQ(t.form.iconFileName, name);
+        EXPECT_TRUE(t.form.appIconFile.empty()) << name;
+        EXPECT_TRUE(t.form.TrayIcon1.iconFile.empty()) << name;
+        EXPECT_EQ(t.form.listFontName, gbk("黑体")) << name;  // the rest is applied
+    }
+}
+
+TEST(StorageSettings, AMissingFileIsReportedAndResetsOnlyTheFontValues) {
+    SettingsFixture t;
+    t.form.listFontName = gbk("楷体");
+    t.form.listFontSize = 30;
+    t.form.iconFileName = "keep.ico";
+    const platform::FontChoice listFontBefore = t.form.CheckListBox1.font;
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.onlyBox(gbk("设置文件不存在,无法读取  ") + t.form.settingsFilePath));
+    t.expectFontDefaultsInMemory();
+    EXPECT_EQ(t.form.CheckListBox1.font, listFontBefore);
+    EXPECT_EQ(t.form.iconFileName, "keep.ico");
+    EXPECT_TRUE(t.form.qidongdiaoru.checked());
+    EXPECT_TRUE(t.form.xiansituopan.checked());
+}
+
+TEST(StorageSettings, AnUnreadableFileIsReportedAsBadData) {
+    SettingsFixture t;
+    t.writeSet(t.validLines());
+    t.sim.files.setUnreadable(t.form.settingsFilePath);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.onlyBox(t.badDataText()));
+    EXPECT_TRUE(t.form.qidongdiaoru.checked());
+}
+
+TEST(StorageSettings, ValuesMissingAtTheEndReadAsZeroAndEmpty) {
+    SettingsFixture t;
+    t.form.zidongsuaxin.setChecked(true);
+    t.writeSet({"16", gbk("宋体"), "0"});
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.onlyBox(t.badDataText()));  // line 5 is empty
+    EXPECT_FALSE(t.form.zidongsuaxin.checked());
+    EXPECT_FALSE(t.form.qidongdiaoru.checked());
+}
+
+TEST(StorageSettings, ReadingRulesForBlanksTrailingTextLineBreaksAndExtraLines) {
+    SettingsFixture t;
+    // Blanks and tabs around numbers, words after a number, a lone CR and a lone LF as
+    // line breaks, lines after the eighth, and no line break at the very end.
+    t.writeSet(" \t20 points\r\n" + gbk("黑体") + "\r\n\t-16777208\r1\n" + gbk("蓝.ico") +
+               "\r\n0 \r\n1\r\n0\r\nextra line\r\n7");
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.sim.dialogs.boxes.empty());
+    EXPECT_EQ(t.form.listFontSize, 20);
+    EXPECT_EQ(t.form.listFontName, gbk("黑体"));
+    EXPECT_EQ(t.form.listFontColor, 0xFF000008u);
+    EXPECT_EQ(t.form.iconFileName, gbk("蓝.ico"));
+    EXPECT_TRUE(t.form.zidongsuaxin.checked());
+    EXPECT_FALSE(t.form.qidongdiaoru.checked());
+}
+
+TEST(StorageSettings, AFileWithoutAFinalLineBreakLoads) {
+    SettingsFixture t;
+    std::string bytes = SettingsFixture::lines(t.validLines());
+    bytes.resize(bytes.size() - 2);
+    t.writeSet(bytes);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.sim.dialogs.boxes.empty());
+    EXPECT_FALSE(t.form.qidongdiaoru.checked());
+}
+
+TEST(StorageSettings, InvalidGbkInTheFontNameIsKeptAsBytes) {
+    SettingsFixture t;
+    auto values = t.validLines();
+    values[1] = std::string("A\x81", 2);  // a lead byte with no trail byte before the line break
+    t.writeSet(values);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.sim.dialogs.boxes.empty());
+    EXPECT_EQ(t.form.listFontName, std::string("A\x81", 2));
+    EXPECT_EQ(t.form.listFontSize, 20);
+}
+
+TEST(StorageSettings, AHugeFileIsRefusedWithAClearMessageAndNothingApplied) {
+    SettingsFixture t;
+    std::string bytes = SettingsFixture::lines(t.validLines());
+    bytes += std::string(100u * 1024 * 1024, 'x');
+    t.writeSet(bytes);
+    bytes.clear();
+    bytes.shrink_to_fit();
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    EXPECT_TRUE(t.onlyBox(gbk("设置文件太大，不是本程序的设置文件，无法读取  ") + t.form.settingsFilePath));
+    EXPECT_TRUE(t.form.qidongdiaoru.checked());
+    EXPECT_TRUE(t.form.iconFileName.empty());
+}
+
+TEST(StorageSettings, AMegabyteLineIsRefusedAsTooLarge) {
+    SettingsFixture t;
+    auto values = t.validLines();
+    values[1] = std::string(1024 * 1024, 'F');
+    t.writeSet(values);
+
+    folvaric::congdiaoruseziClick(t.form);
+
+    ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(t.sim.dialogs.boxes[0].text,
+              gbk("设置文件太大，不是本程序的设置文件，无法读取  ") + t.form.settingsFilePath);
+    EXPECT_NE(t.form.listFontName, values[1]);
+}
+
+TEST(StorageSettings, BinaryGarbageNeverCrashesAndAtMostOneBoxAppears) {
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 200; ++round) {
+        SettingsFixture t;
+        std::string bytes(static_cast<std::size_t>(random() % 4000), '\0');
+        for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+        t.writeSet(bytes);
+
+        folvaric::congdiaoruseziClick(t.form);
+
+        ASSERT_LE(t.sim.dialogs.boxes.size(), 1u) << round;
+        if (t.sim.dialogs.boxes.empty()) {
+            EXPECT_GT(t.form.listFontSize, 0);
+            EXPECT_FALSE(t.form.listFontName.empty());
+        }
+    }
+}
+
+// --- saving ---
+
+TEST(StorageSettings, SaveAfterLoadWritesTheSameEightLinesBack) {
+    SettingsFixture t;
+    const std::string original =
+        SettingsFixture::lines({"16", gbk("宋体"), "-16777208", "1", gbk("蓝.ico"), "1", "0", "1"});
+    t.writeSet(original);
+    folvaric::congdiaoruseziClick(t.form);
+    t.form.suofang.setChecked(t.form.scaleOption != 0);  // as the next showing does
+
+    folvaric::baocunClick(t.form);
+
+    EXPECT_EQ(t.setFile(), original);
+}
+
+TEST(StorageSettings, SaveWritesAnyNonZeroTrayValueAsOneAndTheTicksAsZeroOrOne) {
+    SettingsFixture t;
+    t.form.listFontSize = 12;
+    t.form.listFontName = gbk("黑体");
+    t.form.listFontColor = 0x00FF8040u;
+    t.form.trayOption = -1;
+    t.form.iconFileName = gbk("蓝.ico");
+    t.form.suofang.setChecked(false);
+    t.form.zidongsuaxin.setChecked(true);
+    t.form.qidongdiaoru.setChecked(false);
+
+    folvaric::baocunClick(t.form);
+
+    EXPECT_EQ(t.setFile(),
+              SettingsFixture::lines({"12", gbk("黑体"), "16744512", "1", gbk("蓝.ico"), "0", "1", "0"}));
+}
+
+TEST(StorageSettings, SavingTwiceGivesIdenticalBytes) {
+    SettingsFixture t;
+    t.writeSet(t.validLines());
+    folvaric::congdiaoruseziClick(t.form);
+
+    folvaric::baocunClick(t.form);
+    const std::string first = t.setFile();
+    folvaric::baocunClick(t.form);
+
+    EXPECT_EQ(t.setFile(), first);
+    EXPECT_EQ(t.sim.files.fileCount(), 1u);  // no scratch file left behind
+}
+
+TEST(StorageSettings, TheExitSaveAfterAStartWithoutASettingsFileWritesAFileTheNextStartAccepts) {
+    SettingsFixture t;
+    t.sim.files.addFile(t.iconDir + "\\" + gbk("默认.ico"), "icon");
+    folvaric::congdiaoruseziClick(t.form);  // start-up: the file is missing
+    ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
+
+    folvaric::baocunClick(t.form);  // exit
+    EXPECT_EQ(t.setFile(),
+              SettingsFixture::lines({"16", gbk("宋体"), "-16777208", "1", gbk("默认.ico"), "1", "0", "1"}));
+
+    SettingsFixture next;  // the next start
+    next.sim.files.addFile(next.iconDir + "\\" + gbk("默认.ico"), "icon");
+    next.writeSet(t.setFile());
+    folvaric::congdiaoruseziClick(next.form);
+    EXPECT_TRUE(next.sim.dialogs.boxes.empty());
+    EXPECT_EQ(next.form.appIconFile, next.iconDir + "\\" + gbk("默认.ico"));
+}
+
+TEST(StorageSettings, ASaveWithoutAnyLoadStillWritesLoadableValues) {
+    SettingsFixture t;  // nothing loaded: no font name, no icon name in memory
+    t.form.listFontName.clear();
+    t.form.listFontSize = 0;
+
+    folvaric::baocunClick(t.form);
+
+    SettingsFixture next;
+    next.writeSet(t.setFile());
+    folvaric::congdiaoruseziClick(next.form);
+    EXPECT_TRUE(next.sim.dialogs.boxes.empty());
+    EXPECT_EQ(next.form.listFontName, gbk("宋体"));
+    EXPECT_EQ(next.form.listFontSize, 16);
+}
+
+TEST(StorageSettings, AFailedSaveReachesTheCallerWithTheSystemTextAndKeepsTheOldFile) {
+    SettingsFixture t;
+    const std::string old = SettingsFixture::lines(t.validLines());
+    t.writeSet(old);
+    t.form.listFontSize = 40;
+    t.sim.files.setReadOnlyFolder(t.form.appDir);
+
+    try {
+        folvaric::baocunClick(t.form);
+        ADD_FAILURE() << "the save reported success";
+    } catch (const platform::FileError& e) {
+        EXPECT_EQ(std::string(e.what()), sim::fs_text::accessDenied());
+    }
+    EXPECT_EQ(t.setFile(), old);
+    EXPECT_EQ(t.sim.files.fileCount(), 1u);
+}
+
+}  // namespace
