@@ -1,0 +1,101 @@
+#include "win32/win_files.h"
+
+#include <climits>
+
+#include "win32/system_error_text.h"
+#include "win32/wide_text.h"
+#include "win32/win_handles.h"
+
+namespace win {
+namespace {
+
+DWORD attributesOf(const std::string& path) {
+    if (path.empty()) return INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(wide(path).c_str());
+}
+
+[[noreturn]] void throwLastError() { throw platform::FileError(systemErrorText(GetLastError())); }
+
+// ReadFile and WriteFile take 32-bit counts.
+DWORD chunkOf(std::size_t remaining) {
+    constexpr std::size_t kChunk = 1u << 20;
+    return static_cast<DWORD>(remaining < kChunk ? remaining : kChunk);
+}
+
+}  // namespace
+
+bool WinFiles::directoryExists(const std::string& path) {
+    const DWORD attributes = attributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool WinFiles::fileExists(const std::string& path) {
+    const DWORD attributes = attributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+platform::ReadResult WinFiles::readFile(const std::string& path, std::size_t maxBytes) {
+    platform::ReadResult result;
+    FileHandle file(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        result.status = missing ? platform::ReadStatus::Missing : platform::ReadStatus::Failed;
+        return result;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) {
+        result.status = platform::ReadStatus::Failed;
+        return result;
+    }
+    // The limit is checked before anything is read, so a huge file costs nothing.
+    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+        result.status = platform::ReadStatus::TooLarge;
+        return result;
+    }
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), &bytes[done], chunkOf(bytes.size() - done), &read, nullptr)) {
+            result.status = platform::ReadStatus::Failed;
+            return result;
+        }
+        if (read == 0) break;  // the file shrank meanwhile
+        done += read;
+    }
+    bytes.resize(done);
+    result.status = platform::ReadStatus::Ok;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+void WinFiles::writeFile(const std::string& path, const std::string& bytes) {
+    FileHandle file(CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throwLastError();
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        if (!WriteFile(file.get(), bytes.data() + done, chunkOf(bytes.size() - done), &written, nullptr)) {
+            throwLastError();
+        }
+        if (written == 0) throw platform::FileError(systemErrorText(ERROR_DISK_FULL));
+        done += written;
+    }
+    // A full disk can show up only when the data leaves the cache.
+    if (!FlushFileBuffers(file.get())) throwLastError();
+    const HANDLE h = file.release();
+    if (!CloseHandle(h)) throwLastError();
+}
+
+void WinFiles::replaceFile(const std::string& from, const std::string& to) {
+    if (!MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        throwLastError();
+    }
+}
+
+bool WinFiles::removeFile(const std::string& path) { return DeleteFileW(wide(path).c_str()) != FALSE; }
+
+}  // namespace win
