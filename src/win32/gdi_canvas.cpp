@@ -12,17 +12,26 @@ namespace {
 
 using controls::Color;
 
-RECT rectOf(const controls::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+RECT rectOf(const controls::Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 int penStyleOf(controls::PenStyle s) {
     switch (s) {
-    case controls::PenStyle::psDash: return PS_DASH;
-    case controls::PenStyle::psDot: return PS_DOT;
-    case controls::PenStyle::psDashDot: return PS_DASHDOT;
-    case controls::PenStyle::psDashDotDot: return PS_DASHDOTDOT;
-    case controls::PenStyle::psClear: return PS_NULL;
-    case controls::PenStyle::psInsideFrame: return PS_INSIDEFRAME;
-    default: return PS_SOLID;
+        case controls::PenStyle::psDash:
+            return PS_DASH;
+        case controls::PenStyle::psDot:
+            return PS_DOT;
+        case controls::PenStyle::psDashDot:
+            return PS_DASHDOT;
+        case controls::PenStyle::psDashDotDot:
+            return PS_DASHDOTDOT;
+        case controls::PenStyle::psClear:
+            return PS_NULL;
+        case controls::PenStyle::psInsideFrame:
+            return PS_INSIDEFRAME;
+        default:
+            return PS_SOLID;
     }
 }
 
@@ -102,15 +111,21 @@ void GdiCanvas::frameRect(const controls::Rect& r, Color c) {
     if (brush) FrameRect(dc_, &area, brush.get());
 }
 
-void GdiCanvas::rectangle(const controls::Rect& r) { Rectangle(dc_, r.left, r.top, r.right, r.bottom); }
+void GdiCanvas::rectangle(const controls::Rect& r) {
+    Rectangle(dc_, r.left, r.top, r.right, r.bottom);
+}
 
 void GdiCanvas::roundRect(const controls::Rect& r, int ellipseWidth, int ellipseHeight) {
     RoundRect(dc_, r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
 }
 
-void GdiCanvas::moveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
+void GdiCanvas::moveTo(int x, int y) {
+    MoveToEx(dc_, x, y, nullptr);
+}
 
-void GdiCanvas::lineTo(int x, int y) { LineTo(dc_, x, y); }
+void GdiCanvas::lineTo(int x, int y) {
+    LineTo(dc_, x, y);
+}
 
 void GdiCanvas::setFont(const controls::Font& f) {
     controls::Font sameColour = fontModel_;
@@ -144,12 +159,14 @@ void GdiCanvas::textOut(int x, int y, const std::string& text) {
     TextOutW(dc_, x, y, w.c_str(), static_cast<int>(w.size()));
 }
 
-void GdiCanvas::drawText(const controls::Rect& r, const std::string& text, controls::HAlign h, controls::VAlign v) {
+void GdiCanvas::drawText(const controls::Rect& r, const std::string& text, controls::HAlign h,
+                         controls::VAlign v) {
     std::wstring w = wide(text);
     RECT area = rectOf(r);
     UINT format = DT_SINGLELINE | DT_NOCLIP;
     format |= h == controls::HAlign::Centre ? DT_CENTER : (h == controls::HAlign::Right ? DT_RIGHT : DT_LEFT);
-    format |= v == controls::VAlign::Centre ? DT_VCENTER : (v == controls::VAlign::Bottom ? DT_BOTTOM : DT_TOP);
+    format |=
+        v == controls::VAlign::Centre ? DT_VCENTER : (v == controls::VAlign::Bottom ? DT_BOTTOM : DT_TOP);
     DrawTextW(dc_, w.c_str(), static_cast<int>(w.size()), &area, format);
 }
 
@@ -158,7 +175,9 @@ Color GdiCanvas::pixel(int x, int y) const {
     return c == CLR_INVALID ? 0 : (c & 0xFFFFFF);
 }
 
-void GdiCanvas::setPixel(int x, int y, Color c) { SetPixelV(dc_, x, y, toRgb(c)); }
+void GdiCanvas::setPixel(int x, int y, Color c) {
+    SetPixelV(dc_, x, y, toRgb(c));
+}
 
 void GdiCanvas::drawBitmap(int x, int y, const controls::Bitmap& picture, const controls::Rect& source,
                            std::optional<Color> transparent) {

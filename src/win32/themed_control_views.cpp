@@ -35,12 +35,12 @@ DWORD styleOf(const controls::Control& model, bool tabStop) {
     return style;
 }
 
-HWND createWindow(const wchar_t* windowClass, HWND parent, const controls::CaptionControl& model, int id, bool tabStop,
-                  void* view) {
+HWND createWindow(const wchar_t* windowClass, HWND parent, const controls::CaptionControl& model, int id,
+                  bool tabStop, void* view) {
     const controls::Bounds& b = model.bounds();
-    return CreateWindowExW(0, windowClass, wide(model.caption()).c_str(), styleOf(model, tabStop), b.left, b.top,
-                           b.width, b.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleW(nullptr), view);
+    return CreateWindowExW(
+        0, windowClass, wide(model.caption()).c_str(), styleOf(model, tabStop), b.left, b.top, b.width,
+        b.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), view);
 }
 
 // The view object behind a window: stored at creation, read by the window procedure.
@@ -60,11 +60,14 @@ void mirror(HWND window, const controls::CaptionControl& model, std::string& sho
     RECT now{};
     GetWindowRect(window, &now);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&now), 2);
-    if (now.left != b.left || now.top != b.top || now.right - now.left != b.width || now.bottom - now.top != b.height) {
+    if (now.left != b.left || now.top != b.top || now.right - now.left != b.width ||
+        now.bottom - now.top != b.height) {
         MoveWindow(window, b.left, b.top, b.width, b.height, TRUE);
     }
-    if ((IsWindowEnabled(window) != FALSE) != model.enabled()) EnableWindow(window, model.enabled() ? TRUE : FALSE);
-    if ((IsWindowVisible(window) != FALSE) != model.visible()) ShowWindow(window, model.visible() ? SW_SHOWNA : SW_HIDE);
+    if ((IsWindowEnabled(window) != FALSE) != model.enabled())
+        EnableWindow(window, model.enabled() ? TRUE : FALSE);
+    if ((IsWindowVisible(window) != FALSE) != model.visible())
+        ShowWindow(window, model.visible() ? SW_SHOWNA : SW_HIDE);
     if (shownCaption != model.caption()) {
         shownCaption = model.caption();
         SetWindowTextW(window, wide(shownCaption).c_str());
@@ -115,8 +118,12 @@ unsigned mouseShift(WPARAM wParam) {
     return s;
 }
 
-int xOf(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
-int yOf(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
+int xOf(LPARAM lParam) {
+    return static_cast<short>(LOWORD(lParam));
+}
+int yOf(LPARAM lParam) {
+    return static_cast<short>(HIWORD(lParam));
+}
 
 }  // namespace
 
@@ -125,11 +132,12 @@ int yOf(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 ChromeButtonView::ChromeButtonView(controls::ChromeCustomButton& model, controls::DialogKeyTargets* formKeys)
     : model_(model), formKeys_(formKeys) {}
 
-std::unique_ptr<ChromeButtonView> ChromeButtonView::create(HWND parent, controls::ChromeCustomButton& model, int id,
-                                                           controls::DialogKeyTargets* formKeys) {
+std::unique_ptr<ChromeButtonView> ChromeButtonView::create(HWND parent, controls::ChromeCustomButton& model,
+                                                           int id, controls::DialogKeyTargets* formKeys) {
     registerOnce(kChromeButtonClass, windowProc, 0);  // no double-clicks: a second press is a press
     std::unique_ptr<ChromeButtonView> view(new ChromeButtonView(model, formKeys));
-    if (createWindow(kChromeButtonClass, parent, model, id, model.tabStop, view.get()) == nullptr) return nullptr;
+    if (createWindow(kChromeButtonClass, parent, model, id, model.tabStop, view.get()) == nullptr)
+        return nullptr;
     view->shownCaption_ = model.caption();
     ChromeButtonView* v = view.get();
     v->previousOnChanged_ = model.onChanged;
@@ -173,7 +181,8 @@ void ChromeButtonView::paint(HDC dc) {
     if (model_.modernBtnStyle() == controls::TModernBtnStyle::bsModern) {
         // Drawn straight onto the window, over a copy of what the parent shows behind the corners.
         GdiCanvas canvas(dc);
-        controls::paintChromeButton(model_, canvas, [this, dc](controls::Canvas&) { paintParentBehind(window_, dc); });
+        controls::paintChromeButton(model_, canvas,
+                                    [this, dc](controls::Canvas&) { paintParentBehind(window_, dc); });
         return;
     }
     // The other styles go through one off-screen picture, copied in one step: no flicker.
@@ -241,85 +250,99 @@ LRESULT CALLBACK ChromeButtonView::windowProc(HWND window, UINT message, WPARAM 
 LRESULT ChromeButtonView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     using controls::MouseButton;
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps{};
-        HDC dc = BeginPaint(window_, &ps);
-        paint(dc);
-        EndPaint(window_, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the paint covers every pixel
-    case WM_WINDOWPOSCHANGED:
-        InvalidateRect(window_, nullptr, FALSE);
-        break;
-    case WM_MOUSEMOVE:
-        mouseMoved(wParam, lParam);
-        return 0;
-    case WM_MOUSELEAVE:
-        trackingLeave_ = false;
-        if (GetCapture() != window_ && model_.hot()) model_.userMouseLeave();
-        return 0;
-    case WM_LBUTTONDOWN: mouseDown(MouseButton::Left, wParam, lParam); return 0;
-    case WM_RBUTTONDOWN: mouseDown(MouseButton::Right, wParam, lParam); return 0;
-    case WM_MBUTTONDOWN: mouseDown(MouseButton::Middle, wParam, lParam); return 0;
-    case WM_LBUTTONUP: mouseUp(MouseButton::Left, wParam, lParam); return 0;
-    case WM_RBUTTONUP: mouseUp(MouseButton::Right, wParam, lParam); return 0;
-    case WM_MBUTTONUP: mouseUp(MouseButton::Middle, wParam, lParam); return 0;
-    case WM_GETDLGCODE: {
-        LRESULT code = DLGC_BUTTON | DLGC_WANTARROWS;
-        const MSG* pending = reinterpret_cast<const MSG*>(lParam);
-        if (pending != nullptr && pending->message == WM_KEYDOWN &&
-            (pending->wParam == VK_RETURN || pending->wParam == VK_ESCAPE)) {
-            code |= DLGC_WANTMESSAGE;  // Enter and Esc go through our own dialog-key handling
-        }
-        return code;
-    }
-    case WM_KEYDOWN: {
-        const auto key = static_cast<unsigned>(wParam);
-        const unsigned shift = keyboardShift();
-        if ((key == VK_RETURN || key == VK_ESCAPE) && formKeys_ != nullptr && formKeys_->offerDialogKey(key, shift)) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(window_, &ps);
+            paint(dc);
+            EndPaint(window_, &ps);
             return 0;
         }
-        model_.userKeyDown(key, shift);
-        return 0;
-    }
-    case WM_KEYUP:
-        model_.userKeyUp(static_cast<unsigned>(wParam), keyboardShift());
-        return 0;
-    case WM_CHAR:
-    case WM_SYSCHAR:
-        if (formKeys_ != nullptr && wParam > 32 && wParam < 128 &&
-            formKeys_->offerAccessKey(static_cast<char>(wParam))) {
+        case WM_PRINTCLIENT:
+            paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers every pixel
+        case WM_WINDOWPOSCHANGED:
+            InvalidateRect(window_, nullptr, FALSE);
+            break;
+        case WM_MOUSEMOVE:
+            mouseMoved(wParam, lParam);
+            return 0;
+        case WM_MOUSELEAVE:
+            trackingLeave_ = false;
+            if (GetCapture() != window_ && model_.hot()) model_.userMouseLeave();
+            return 0;
+        case WM_LBUTTONDOWN:
+            mouseDown(MouseButton::Left, wParam, lParam);
+            return 0;
+        case WM_RBUTTONDOWN:
+            mouseDown(MouseButton::Right, wParam, lParam);
+            return 0;
+        case WM_MBUTTONDOWN:
+            mouseDown(MouseButton::Middle, wParam, lParam);
+            return 0;
+        case WM_LBUTTONUP:
+            mouseUp(MouseButton::Left, wParam, lParam);
+            return 0;
+        case WM_RBUTTONUP:
+            mouseUp(MouseButton::Right, wParam, lParam);
+            return 0;
+        case WM_MBUTTONUP:
+            mouseUp(MouseButton::Middle, wParam, lParam);
+            return 0;
+        case WM_GETDLGCODE: {
+            LRESULT code = DLGC_BUTTON | DLGC_WANTARROWS;
+            const MSG* pending = reinterpret_cast<const MSG*>(lParam);
+            if (pending != nullptr && pending->message == WM_KEYDOWN &&
+                (pending->wParam == VK_RETURN || pending->wParam == VK_ESCAPE)) {
+                code |= DLGC_WANTMESSAGE;  // Enter and Esc go through our own dialog-key handling
+            }
+            return code;
+        }
+        case WM_KEYDOWN: {
+            const auto key = static_cast<unsigned>(wParam);
+            const unsigned shift = keyboardShift();
+            if ((key == VK_RETURN || key == VK_ESCAPE) && formKeys_ != nullptr &&
+                formKeys_->offerDialogKey(key, shift)) {
+                return 0;
+            }
+            model_.userKeyDown(key, shift);
             return 0;
         }
-        if (message == WM_CHAR) return 0;
-        break;
-    case WM_SETFOCUS:
-        model_.userFocusGained();
-        return 0;
-    case WM_KILLFOCUS:
-        model_.userFocusLost();
-        return 0;
-    case WM_ENABLE:
-        model_.setEnabled(wParam != FALSE);
-        InvalidateRect(window_, nullptr, FALSE);
-        return 0;
-    case BM_CLICK:
-        model_.userClick();
-        return 0;
-    default:
-        break;
+        case WM_KEYUP:
+            model_.userKeyUp(static_cast<unsigned>(wParam), keyboardShift());
+            return 0;
+        case WM_CHAR:
+        case WM_SYSCHAR:
+            if (formKeys_ != nullptr && wParam > 32 && wParam < 128 &&
+                formKeys_->offerAccessKey(static_cast<char>(wParam))) {
+                return 0;
+            }
+            if (message == WM_CHAR) return 0;
+            break;
+        case WM_SETFOCUS:
+            model_.userFocusGained();
+            return 0;
+        case WM_KILLFOCUS:
+            model_.userFocusLost();
+            return 0;
+        case WM_ENABLE:
+            model_.setEnabled(wParam != FALSE);
+            InvalidateRect(window_, nullptr, FALSE);
+            return 0;
+        case BM_CLICK:
+            model_.userClick();
+            return 0;
+        default:
+            break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 // --- gradient label --------------------------------------------------------------------------
 
-std::unique_ptr<GradientLabelView> GradientLabelView::create(HWND parent, controls::GradientLabel& model, int id) {
+std::unique_ptr<GradientLabelView> GradientLabelView::create(HWND parent, controls::GradientLabel& model,
+                                                             int id) {
     registerOnce(kGradientLabelClass, windowProc, CS_DBLCLKS);
     std::unique_ptr<GradientLabelView> view(new GradientLabelView(model));
     if (createWindow(kGradientLabelClass, parent, model, id, false, view.get()) == nullptr) return nullptr;
@@ -363,30 +386,30 @@ LRESULT CALLBACK GradientLabelView::windowProc(HWND window, UINT message, WPARAM
 
 LRESULT GradientLabelView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps{};
-        HDC dc = BeginPaint(window_, &ps);
-        paint(dc);
-        EndPaint(window_, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the paint covers every pixel
-    case WM_ENABLE:
-    case WM_WINDOWPOSCHANGED:
-        InvalidateRect(window_, nullptr, FALSE);
-        break;
-    case WM_LBUTTONUP:
-        model_.userClick();
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        model_.userDoubleClick();
-        return 0;
-    default:
-        break;
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(window_, &ps);
+            paint(dc);
+            EndPaint(window_, &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers every pixel
+        case WM_ENABLE:
+        case WM_WINDOWPOSCHANGED:
+            InvalidateRect(window_, nullptr, FALSE);
+            break;
+        case WM_LBUTTONUP:
+            model_.userClick();
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            model_.userDoubleClick();
+            return 0;
+        default:
+            break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
