@@ -2,6 +2,9 @@
 enable_testing()
 find_package(GTest REQUIRED)
 find_package(Threads REQUIRED)
+# libjpeg decodes the About box picture; natively it is Debian's libjpeg-dev.
+find_package(JPEG REQUIRED)
+target_link_libraries(folvaric_logic PUBLIC JPEG::JPEG)
 
 file(GLOB_RECURSE SIM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sim/*.cpp)
 add_library(folvaric_sim STATIC ${SIM_SOURCES})

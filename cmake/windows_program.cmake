@@ -6,7 +6,7 @@
 if(CMAKE_SCRIPT_MODE_FILE)
   # dist/ may not exist in a fresh clone while it is empty (git keeps no empty folders).
   if(IS_DIRECTORY "${FOLVARIC_DIST_DIR}")
-    file(COPY "${FOLVARIC_DIST_DIR}/" DESTINATION "${FOLVARIC_PROGRAM_DIR}")
+    file(COPY "${FOLVARIC_DIST_DIR}/" DESTINATION "${FOLVARIC_PROGRAM_DIR}" PATTERN ".gitattributes" EXCLUDE)
   endif()
   return()
 endif()
@@ -23,6 +23,9 @@ set(FOLVARIC_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 set(FOLVARIC_GBK_CODEC ${CMAKE_SOURCE_DIR}/src/win32/gbk_codec_win32.cpp)
 target_sources(folvaric_logic PRIVATE ${FOLVARIC_GBK_CODEC})
 target_compile_definitions(folvaric_logic PRIVATE ${FOLVARIC_WINDOWS_DEFINITIONS})
+# libjpeg (the About box picture), built from Debian's source package for this toolchain.
+include(${CMAKE_CURRENT_LIST_DIR}/libjpeg_mingw.cmake)
+target_link_libraries(folvaric_logic PUBLIC JPEG::JPEG)
 
 # --- Folvaric.exe -------------------------------------------------------------------------------
 file(GLOB FOLVARIC_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)

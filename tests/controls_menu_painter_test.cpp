@@ -26,7 +26,7 @@ namespace xp_colors = controls::xp_colors;
 namespace {
 
 constexpr Color kRed = rgb(255, 0, 0);
-constexpr Color kBarColour = 0xD0C6E4;  // red 228, green 198, blue 208
+constexpr Color kBarColour = 0xD0C6E4;   // red 228, green 198, blue 208
 constexpr Color kInk = colors::clBlack;  // clMenuText on the raster canvas
 
 controls::Font menuFont(int points = 9) {
@@ -81,7 +81,9 @@ controls::Size measured(TMenuPainter& painter, MenuItem& item, int width = 0, in
     return {width, height};
 }
 
-bool ownerDrawn(const PainterForm& form, const MenuItem& item) { return form.menuEvents.ownerDrawn(item); }
+bool ownerDrawn(const PainterForm& form, const MenuItem& item) {
+    return form.menuEvents.ownerDrawn(item);
+}
 
 // Off-screen pictures that keep the texts drawn on the last one, for the caption tests.
 struct TextRecorder {
@@ -115,8 +117,8 @@ TEST(MenuPainterColours, LightenColorStopsAtWhiteAndRoundsHalvesToEven) {
     EXPECT_EQ(LightenColor(colors::clBlack, 250), colors::clWhite);  // capped at 100 percent
     EXPECT_EQ(LightenColor(rgb(12, 34, 56), 0), rgb(12, 34, 56));
     EXPECT_EQ(LightenColor(colors::clWhite, 60), colors::clWhite);
-    EXPECT_EQ(LightenColor(colors::clBlack, 10), rgb(26, 26, 26));  // 25.5 goes up to the even 26
-    EXPECT_EQ(LightenColor(colors::clBlack, 30), rgb(76, 76, 76));  // 76.5 goes down to the even 76
+    EXPECT_EQ(LightenColor(colors::clBlack, 10), rgb(26, 26, 26));      // 25.5 goes up to the even 26
+    EXPECT_EQ(LightenColor(colors::clBlack, 30), rgb(76, 76, 76));      // 76.5 goes down to the even 76
     EXPECT_EQ(LightenColor(rgb(254, 0, 128), 50), rgb(254, 128, 192));  // 0.5 -> 0, 127.5 -> 128, 63.5 -> 64
 }
 
@@ -429,7 +431,8 @@ TEST(MenuPainterPaint, DefaultItemGetsAHaloAndShortcutGoesRight) {
     // Each copy is a shade of what lay under its corner: the gradient of the item's background.
     const Color column = 0xBFBFBE;
     const int cornerX = runs[3].x;  // column 28 + 3 + 1 of the item, 32 columns from its left edge
-    EXPECT_EQ(runs[3].font.color, DarkenColor(LightenColor(column, std::min(96, 1 + 28 * 3 + (cornerX - 4 - 28))), 60));
+    EXPECT_EQ(runs[3].font.color,
+              DarkenColor(LightenColor(column, std::min(96, 1 + 28 * 3 + (cornerX - 4 - 28))), 60));
     EXPECT_EQ(runs[4].font.color, kInk);
     EXPECT_EQ(runs[5].text, "Ctrl+Q ");
     EXPECT_EQ(runs[5].x + 7 * 6, 204 - 10);
@@ -456,7 +459,9 @@ TEST(MenuPainterPaint, HotBarItemUnderTheMouseGetsAShorterFrame) {
     EXPECT_EQ(hot.pixel(0, 0), any.toRgb(xp_colors::clHighlight));
     EXPECT_EQ(hot.pixel(60 - 8, 0), any.toRgb(xp_colors::clHighlight));
     EXPECT_EQ(hot.pixel(60 - 7, 0), kBarColour);
-    p.painter.cursorOnForm = [] { return std::optional<std::pair<int, int>>({{59, 5}}); };  // the spared column
+    p.painter.cursorOnForm = [] {
+        return std::optional<std::pair<int, int>>({{59, 5}});
+    };  // the spared column
     EXPECT_EQ(drawn(p.painter, p.menus.file, {0, 0, 60, 21}, false, 60, 21).pixel(0, 0), kBarColour);
 }
 
@@ -601,4 +606,33 @@ TEST(MenuPainterActivation, MainWindowMenusArePaintedOnceShown) {
     for (MenuItem* item : {&f.N24, &f.baocunjihe, &f.fuzilujin, &f.N15, &f.fuzilujin2, &f.N37, &f.N43}) {
         EXPECT_TRUE(form.menuEvents.ownerDrawn(*item)) << item->name;
     }
+}
+
+TEST(MenuPainterActivation, WindowsGenerationDecidesHotTrackingAndTheMenuFrame) {
+    platform::VersionRecord v;
+    v.platformId = 2;
+    v.majorVersion = 5;
+    v.minorVersion = 1;
+    EXPECT_TRUE(controls::osGenerationOf(v).windowsXp);
+    v.minorVersion = 0;
+    EXPECT_TRUE(controls::osGenerationOf(v).windows2000);
+    EXPECT_FALSE(controls::osGenerationOf(v).windowsXp);
+    v.majorVersion = 6;
+    v.minorVersion = 1;
+    EXPECT_FALSE(controls::osGenerationOf(v).windowsXp);  // Vista and 7 get the painted shadow
+    EXPECT_TRUE(controls::osGenerationOf(v).ntFamily);
+    v.platformId = 1;
+    EXPECT_FALSE(controls::osGenerationOf(v).ntFamily);
+
+    // Without the NT family a bar item under the mouse is not lit.
+    MenuForm m;
+    controls::OsGeneration old;
+    old.ntFamily = false;
+    TMenuPainter painter(m.form, nullptr, menuFont(), old);
+    controls::designMenuPainter1(painter);
+    painter.setActive(true);
+    painter.cursorOnForm = [] { return std::optional<std::pair<int, int>>({{10, 5}}); };
+    RasterCanvas bar(60, 21);
+    painter.drawItem(m.file, bar, {0, 0, 60, 21}, false);
+    EXPECT_EQ(bar.pixel(0, 0), kBarColour);
 }

@@ -85,17 +85,19 @@ controls::Font font() {
     return f;
 }
 
-// The main window as the painter sees it, with in-memory windows for the list and the panel.
-struct MainWindow {
+// The main window's components as the painter sees them, with in-memory windows for the list and
+// the panel.
+struct MainWindowForm {
     Menu bar{"MainMenu1"}, list{"PopupMenu1"}, tray{"PopupMenu2"};
     FakeSite listSite{305, 265, colors::clWhite, {2, 2, 303, 263}};
     FakeSite panelSite{193, 265, colors::clBtnFace, {0, 0, 193, 265}};
     PainterForm form = controls::describeMainWindow({bar, list, tray, nullptr}, {&listSite, &panelSite});
+};
+
+// ...with MenuPainter1 on it.
+struct MainWindow : MainWindowForm {
     TMenuPainter painter{form, nullptr, font(), controls::OsGeneration{}};
-    MainWindow() {
-        panelSite.look_.bevelOuter = controls::PanelBevel::bvRaised;
-        controls::designMenuPainter1(painter);
-    }
+    MainWindow() { controls::designMenuPainter1(painter); }
 };
 
 }  // namespace
@@ -198,8 +200,8 @@ TEST(XpFramesPanel, LoweredOuterAndInnerBevels) {
     const Color dark = DarkenColor(kFace, 60);
     EXPECT_EQ(w.panelSite.window.pixel(1, 50), dark);
     EXPECT_EQ(w.panelSite.window.pixel(191, 50), light);
-    EXPECT_EQ(w.panelSite.window.pixel(4, 50), kFace);   // the border width between the bevels
-    EXPECT_EQ(w.panelSite.window.pixel(5, 50), light);   // the inner bevel, raised
+    EXPECT_EQ(w.panelSite.window.pixel(4, 50), kFace);  // the border width between the bevels
+    EXPECT_EQ(w.panelSite.window.pixel(5, 50), light);  // the inner bevel, raised
     EXPECT_EQ(w.panelSite.window.pixel(6, 50), light);
     EXPECT_EQ(w.panelSite.window.pixel(7, 50), kFace);
     EXPECT_EQ(w.panelSite.window.pixel(187, 50), dark);
@@ -228,7 +230,8 @@ TEST(XpFramesChoice, ChromeButtonsAndControlsUnderATag999ParentAreNotStyled) {
     w.form.controls[static_cast<std::size_t>(panel)].tag = 999;
     w.painter.setActive(true);
     EXPECT_EQ(plain.record, nullptr);
-    EXPECT_NE(w.panelSite.record, nullptr);  // the panel's own parent is the form
+    EXPECT_EQ(w.panelSite.record, nullptr);  // nor the panel itself
+    EXPECT_NE(w.listSite.record, nullptr);   // the list's parent is the form
     w.painter.setActive(false);
     w.form.controls[static_cast<std::size_t>(controls::controlIndex(w.form, "CheckListBox1"))].tag = 999;
     w.painter.setActive(true);
@@ -249,7 +252,7 @@ TEST(XpFramesChoice, KindsAndContainersFollowTheSets) {
     painter.setActive(true);
     EXPECT_NE(memo.record, nullptr);
     EXPECT_EQ(inBox.record, nullptr);
-    EXPECT_EQ(derived.record, nullptr);  // masked edits only by their exact class
+    EXPECT_EQ(derived.record, nullptr);                      // masked edits only by their exact class
     painter.setXPContainers(controls::XPContainers::all());  // re-applied while active
     EXPECT_NE(inBox.record, nullptr);
     painter.setXPControls(controls::XPControls::all().without({controls::TXPControl::xcMemo}));
@@ -285,8 +288,8 @@ TEST(XpFramesButton, PushButtonFaceAndEdgeFollowThePress) {
     TMenuPainter painter(form, nullptr, font(), controls::OsGeneration{});
     painter.setActive(true);
     button.send(FrameEvent::Paint);
-    const Color quiet = DarkenColor(kFace == 0 ? 0 : colors::clGray, 50);  // edge clBtnShadow, darkened
-    EXPECT_EQ(button.window.pixel(79, 10), quiet);                       // raised: right and bottom
+    const Color quiet = DarkenColor(colors::clGray, 50);  // the edge, clBtnShadow, darkened
+    EXPECT_EQ(button.window.pixel(79, 10), quiet);        // raised: right and bottom
     EXPECT_EQ(button.window.pixel(40, 29), quiet);
     EXPECT_EQ(button.window.pixel(5, 5), LightenColor(kFace, 16));  // the icon column colour
     button.send(FrameEvent::MouseEnter);
@@ -317,20 +320,21 @@ struct OtherForm {
 
 TEST(XpFramesManager, MainWindowPainterStoredInactiveNeverLeads) {
     controls::TMenuPainterManager manager;
-    MainWindow w;
+    MainWindowForm w;
     OtherForm dual("Form3"), about("AboutBox");
     manager.formCreated(w.form);
     manager.formCreated(about.form);
     manager.formCreated(dual.form);
     TMenuPainter painter(w.form, &manager, font(), controls::OsGeneration{});
     controls::designMenuPainter1(painter);
-    painter.loaded();  // registered while still inactive
+    painter.loaded();         // registered while still inactive
     painter.setActive(true);  // FormShow
     manager.applicationMessage();
     EXPECT_EQ(manager.leader(), nullptr);
     EXPECT_FALSE(manager.queued(dual.form));
     EXPECT_EQ(dual.site.record, nullptr);  // the dual window and the About box keep the system look
     EXPECT_EQ(about.site.record, nullptr);
+    EXPECT_NE(w.listSite.record, nullptr);  // its own form is styled
 }
 
 TEST(XpFramesManager, ActiveLeaderStylesFormsWithoutAPainter) {
@@ -366,7 +370,7 @@ TEST(XpFramesManager, ActiveLeaderStylesFormsWithoutAPainter) {
     ASSERT_NE(plain.site.record, nullptr);
     EXPECT_EQ(&plain.site.record->painter(), &next);
     plain.site.send(FrameEvent::Paint);
-    EXPECT_EQ(plain.site.window.pixel(0, 0), LightenColor(kFace, 86) == 0 ? 0 : rgb(195, 197, 195));
+    EXPECT_EQ(plain.site.window.pixel(0, 0), rgb(195, 197, 195));
 }
 
 TEST(XpFramesManager, WithoutASuccessorTheOtherFormsAreRestored) {

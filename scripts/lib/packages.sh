@@ -6,6 +6,7 @@ FOLVARIC_PACKAGES=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64 xvfb xdotool x11-utils imagemagick
   fonts-wqy-zenhei fonts-wine locales
+  dpkg-dev python3
 )
 
 _folvaric_missing_packages() {
@@ -27,6 +28,34 @@ ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" </dev/null
   fi
   ensure_locale
+  ensure_source_packages
+}
+
+# The Windows builds compile libjpeg from Debian's libjpeg-turbo source package
+# (cmake/libjpeg_mingw.cmake runs `apt-get source`), which needs deb-src entries and their index.
+# The entries mirror the machine's own Debian entries, so they use the same mirror.
+FOLVARIC_DEB_SRC_LIST=/etc/apt/sources.list.d/folvaric-deb-src
+ensure_source_packages() {
+  if apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Package:'; then
+    return 0
+  fi
+  local sudo=()
+  ((EUID == 0)) || sudo=(sudo)
+  if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    log "adding Debian's source packages to apt ($FOLVARIC_DEB_SRC_LIST.*)"
+    local stanzas lines
+    # deb822 stanzas signed with Debian's archive key, as deb-src.
+    stanzas=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
+      awk 'BEGIN { RS = ""; ORS = "\n\n" }
+           /(^|\n)Types:[^\n]*deb/ && /debian-archive-keyring/ { sub(/Types:[^\n]*/, "Types: deb-src"); print }')
+    # One-line entries of the classic sources.list, as deb-src.
+    lines=$(sed -n 's/^deb[[:space:]]\+/deb-src /p' /etc/apt/sources.list 2>/dev/null || true)
+    [[ -n $stanzas ]] && printf '%s\n' "$stanzas" | "${sudo[@]}" tee "$FOLVARIC_DEB_SRC_LIST.sources" >/dev/null
+    [[ -n $lines ]] && printf '%s\n' "$lines" | "${sudo[@]}" tee "$FOLVARIC_DEB_SRC_LIST.list" >/dev/null
+    [[ -n $stanzas || -n $lines ]] || die "no Debian entry in apt's sources to take source packages from"
+  fi
+  log "updating apt's source package index"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
 }
 
 # Wine converts file names and command lines between Unix and Windows through the Unix locale's

@@ -1,6 +1,7 @@
 #include "app/form_design.h"
 
 #include "app/program_texts.h"
+#include "controls/main_window_themed_controls.h"
 #include "options/design_geometry.h"
 #include "text/gbk_text.h"
 
@@ -45,7 +46,6 @@ void designControls(Form1& f) {
     f.GradientLabel1.font = fontOfPixels(song, 16, colour::WindowText);
     f.GradientLabel1.font.bold = true;
     f.GradientLabel1.font.italic = true;
-    f.GradientLabel1.color = colour::SkyBlue;  // the colour the gradient runs towards
     f.GradientLabel1.hint = text::gbk("瞧，微软笨拙的！");
     f.GradientLabel1.showHint = true;
 
@@ -64,6 +64,10 @@ void designControls(Form1& f) {
     f.StatusBar1.font = fontOfPixels(song, 16, colour::Red);
     f.StatusBar1.hint = text::gbk("双击，复制状态栏性息到剪切板");
     f.StatusBar1.showHint = true;
+
+    // The painted look: the label's gradient and the buttons' chrome faces and glyphs.
+    controls::designGradientLabel1(f.GradientLabel1);
+    controls::designPanelButtons(f.Button4, f.Button1, f.Button2, f.Button3);
 
     f.TrayIcon1.visible = true;
     f.TrayIcon1.hide = true;

@@ -7,6 +7,7 @@
 #include "commands/marks.h"
 #include "commands/ordering.h"
 #include "commands/window_commands.h"
+#include "forms/help_menu.h"
 #include "options/appearance.h"
 #include "options/layout.h"
 #include "storage/folder_sets.h"
@@ -27,10 +28,6 @@ std::function<void()> run(Form1& f, Handler h) {
 
 void bind(Form1& f, controls::MenuItem& item, Handler h) {
     item.onClick = run(f, h);
-}
-
-void showAbout(Form1& f) {
-    if (f.showAboutBox) f.showAboutBox();
 }
 
 void bindFileMenu(Form1& f) {
@@ -85,8 +82,16 @@ void bindSettingsMenu(Form1& f) {
 }
 
 void bindHelpMenu(Form1& f) {
-    // The document entries, the letter and the update page come with the help documents.
-    bind(f, f.N33, showAbout);
+    bind(f, f.N27, N27Click);
+    bind(f, f.N29, N29Click);
+    bind(f, f.N33, N33Click);
+    bind(f, f.N1001, N1001Click);
+    bind(f, f.N100, N100Click);
+    bind(f, f.N102, N102Click);
+    bind(f, f.N35, N35Click);
+    bind(f, f.N89, N89Click);
+    bind(f, f.N73, N73Click);
+    bind(f, f.baodu, baoduClick);
 }
 
 void bindListMenu(Form1& f) {
@@ -109,7 +114,7 @@ void bindTrayMenu(Form1& f) {
     bind(f, f.N39, N39Click);
     bind(f, f.Explorer3, Explorer1Click);
     bind(f, f.Explorer4, Explorer2Click);
-    bind(f, f.N41, showAbout);
+    bind(f, f.N41, N33Click);
     bind(f, f.N43, N43Click);
 }
 
@@ -130,7 +135,7 @@ void bindControls(Form1& f) {
     };
 
     f.StatusBar1.OnDblClick = run(f, StatusBar1DblClick);
-    f.GradientLabel1.OnDblClick = run(f, showAbout);
+    f.GradientLabel1.OnDblClick = run(f, N33Click);
     f.p.app.onRestore = run(f, ApplicationEvents1Restore);
 }
 

@@ -24,6 +24,15 @@ private:
 
 }  // namespace
 
+OsGeneration osGenerationOf(const platform::VersionRecord& v) {
+    OsGeneration g;
+    g.ntFamily = v.platformId == 2;
+    g.windows2000 = g.ntFamily && v.majorVersion == 5 && v.minorVersion == 0;
+    // Windows XP and its server sibling draw their own menu shadow.
+    g.windowsXp = g.ntFamily && v.majorVersion == 5 && v.minorVersion >= 1;
+    return g;
+}
+
 std::unique_ptr<OffscreenSurface> rasterOffscreen(Canvas&, int width, int height) {
     return std::make_unique<RasterOffscreen>(width, height);
 }

@@ -13,6 +13,7 @@
 #include "controls/canvas.h"
 #include "controls/menu_painter_form.h"
 #include "controls/menu_painter_item.h"
+#include "platform/types.h"
 
 namespace controls {
 
@@ -30,13 +31,41 @@ constexpr Color clMoneyGreen = 0xC0DCC0;
 }  // namespace xp_colors
 
 enum class TXPControl {
-    xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo, xcListBox, xcEdit, xcMaskEdit, xcMemo,
-    xcRichEdit, xcMiscEdit, xcCheckBox, xcRadioButton, xcButton, xcBitBtn, xcSpeedButton, xcUpDown,
-    xcPanel, xcGroupBox, xcTreeView, xcListView, xcProgressBar, xcHotKey
+    xcMainMenu,
+    xcPopupMenu,
+    xcToolbar,
+    xcControlbar,
+    xcCombo,
+    xcListBox,
+    xcEdit,
+    xcMaskEdit,
+    xcMemo,
+    xcRichEdit,
+    xcMiscEdit,
+    xcCheckBox,
+    xcRadioButton,
+    xcButton,
+    xcBitBtn,
+    xcSpeedButton,
+    xcUpDown,
+    xcPanel,
+    xcGroupBox,
+    xcTreeView,
+    xcListView,
+    xcProgressBar,
+    xcHotKey
 };
 enum class TXPContainer {
-    xccForm, xccFrame, xccToolbar, xccCoolbar, xccControlbar, xccPanel, xccScrollBox, xccGroupBox,
-    xccTabSheet, xccPageScroller
+    xccForm,
+    xccFrame,
+    xccToolbar,
+    xccCoolbar,
+    xccControlbar,
+    xccPanel,
+    xccScrollBox,
+    xccGroupBox,
+    xccTabSheet,
+    xccPageScroller
 };
 
 // A set of enumeration values, bit n for the value numbered n.
@@ -68,10 +97,13 @@ using XPContainers = EnumSet<TXPContainer, 10>;
 
 // The Windows generation, read once when the painter is made.
 struct OsGeneration {
-    bool ntFamily = true;   // hot tracking of bar items
+    bool ntFamily = true;  // hot tracking of bar items
     bool windows2000 = false;
     bool windowsXp = true;  // the flat menu frame keeps the system's shadow
 };
+
+// The generation as the version record tells it.
+OsGeneration osGenerationOf(const platform::VersionRecord& version);
 
 // A picture to paint one item in before it goes to the menu in one copy.
 class OffscreenSurface {
@@ -81,7 +113,8 @@ public:
     // Copies the whole picture to `target` with its top-left at (x, y).
     virtual void copyTo(Canvas& target, int x, int y) = 0;
 };
-using OffscreenFactory = std::function<std::unique_ptr<OffscreenSurface>(Canvas& like, int width, int height)>;
+using OffscreenFactory =
+    std::function<std::unique_ptr<OffscreenSurface>(Canvas& like, int width, int height)>;
 // In-memory pictures, copied with drawBitmap: what tests and snapshots use.
 std::unique_ptr<OffscreenSurface> rasterOffscreen(Canvas& like, int width, int height);
 
@@ -98,7 +131,8 @@ struct FlatMenuRequest {
 class TMenuPainter {
 public:
     // `systemMenuFont` is the system's menu font; `manager` may be null (no other forms styled).
-    TMenuPainter(PainterForm& owner, TMenuPainterManager* manager, const Font& systemMenuFont, OsGeneration os);
+    TMenuPainter(PainterForm& owner, TMenuPainterManager* manager, const Font& systemMenuFont,
+                 OsGeneration os);
     ~TMenuPainter();
     TMenuPainter(const TMenuPainter&) = delete;
     TMenuPainter& operator=(const TMenuPainter&) = delete;

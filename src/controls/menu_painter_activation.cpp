@@ -42,8 +42,8 @@ void TMenuPainter::installHandlers(PainterForm& form, MenuItem& item) {
         [this](MenuItem& i, Canvas& c, const Rect& r, bool selected) { drawItem(i, c, r, selected); }, this,
         overrideOwnerDraw_);
     install<MeasureItemHandler>(
-        events.onMeasureItem, [this](MenuItem& i, Canvas& c, int& w, int& h) { measureItem(i, c, w, h); }, this,
-        overrideOwnerDraw_);
+        events.onMeasureItem, [this](MenuItem& i, Canvas& c, int& w, int& h) { measureItem(i, c, w, h); },
+        this, overrideOwnerDraw_);
 }
 
 void TMenuPainter::installTree(PainterForm& form, MenuItem& root) {
@@ -107,14 +107,14 @@ void TMenuPainter::restoreControls(const PainterForm& form) {
     for (auto& record : records_) {
         if (&record->form() == &form) record->undo();
     }
-    records_.erase(std::remove_if(records_.begin(), records_.end(),
-                                  [&](const auto& r) { return &r->form() == &form; }),
-                   records_.end());
+    records_.erase(
+        std::remove_if(records_.begin(), records_.end(), [&](const auto& r) { return &r->form() == &form; }),
+        records_.end());
 }
 
 void TMenuPainter::releaseRecord(XpFrameRecord* record) {
-    const auto found = std::find_if(records_.begin(), records_.end(),
-                                    [record](const auto& r) { return r.get() == record; });
+    const auto found =
+        std::find_if(records_.begin(), records_.end(), [record](const auto& r) { return r.get() == record; });
     if (found == records_.end()) return;
     (*found)->undo();
     records_.erase(found);

@@ -14,7 +14,9 @@ int lightenChannel(int v, int percent) {
     return v + step;
 }
 
-int clampChannel(int v) { return std::clamp(v, 0, 255); }
+int clampChannel(int v) {
+    return std::clamp(v, 0, 255);
+}
 
 template <typename Recolour>
 Bitmap recoloured(const Bitmap& picture, Recolour recolour) {

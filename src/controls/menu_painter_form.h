@@ -95,8 +95,8 @@ struct PainterControl {
     std::string className;  // the framework class, e.g. "TCheckListBox", "TChromeBitBtn"
     ControlFamily family = ControlFamily::Other;
     int tag = 0;
-    int parent = -1;              // index of the parent in the form's controls; -1: the form
-    FrameSite* site = nullptr;    // the control's window; null while it has none
+    int parent = -1;            // index of the parent in the form's controls; -1: the form
+    FrameSite* site = nullptr;  // the control's window; null while it has none
 };
 
 struct PainterForm {

@@ -16,7 +16,9 @@ constexpr int kSubMenuArrowRoom = 6;
 // Popup items are painted from this far left of their rectangle so their colour meets the frame.
 constexpr int kPopupLeftReach = 4;
 
-bool hasImage(const MenuItemFacts& item) { return item.image != nullptr && !item.image->empty(); }
+bool hasImage(const MenuItemFacts& item) {
+    return item.image != nullptr && !item.image->empty();
+}
 
 void paintGradient(Canvas& work, const ItemLayout& layout, const MenuPaintSettings& settings, int workWidth,
                    bool rightToLeft) {
@@ -93,7 +95,8 @@ int roundedDiv(int numerator, int denominator) {
     return q;
 }
 
-ItemLayout layoutItem(const MenuItemFacts& item, const MenuPaintSettings& settings, int workWidth, int workHeight) {
+ItemLayout layoutItem(const MenuItemFacts& item, const MenuPaintSettings& settings, int workWidth,
+                      int workHeight) {
     ItemLayout l;
     const int left = item.barItem ? 0 : kPopupLeftReach;
     l.item = {left, 0, workWidth, workHeight};
@@ -138,7 +141,8 @@ ItemLayout layoutItem(const MenuItemFacts& item, const MenuPaintSettings& settin
 
 }  // namespace menu_item_parts
 
-Size measureMenuItem(const MenuItemFacts& item, const MenuPaintSettings& settings, Canvas& canvas, Size proposed) {
+Size measureMenuItem(const MenuItemFacts& item, const MenuPaintSettings& settings, Canvas& canvas,
+                     Size proposed) {
     canvas.setFont(settings.font);
     std::string text = item.separator() ? std::string() : item.caption;
     if (!item.shortcutText.empty()) text += item.shortcutText + "WWW";
@@ -169,12 +173,13 @@ Rect menuItemWorkRect(const MenuItemFacts& item, const Rect& itemRect) {
     return {itemRect.left - kPopupLeftReach, itemRect.top, itemRect.right, itemRect.bottom};
 }
 
-Rect menuItemIconBox(const MenuItemFacts& item, const MenuPaintSettings& settings, int workWidth, int workHeight) {
+Rect menuItemIconBox(const MenuItemFacts& item, const MenuPaintSettings& settings, int workWidth,
+                     int workHeight) {
     return layoutItem(item, settings, workWidth, workHeight).box;
 }
 
-void paintMenuItem(const MenuItemFacts& item, const MenuPaintSettings& settings, MenuItemState state, Canvas& work,
-                   int workWidth, int workHeight) {
+void paintMenuItem(const MenuItemFacts& item, const MenuPaintSettings& settings, MenuItemState state,
+                   Canvas& work, int workWidth, int workHeight) {
     work.setFont(settings.font);
     const ItemLayout layout = layoutItem(item, settings, workWidth, workHeight);
     paintBackground(work, item, settings, layout, workWidth);

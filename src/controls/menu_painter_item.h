@@ -27,7 +27,7 @@ struct MenuPainterColors {
 
 // One item as the painter sees it.
 struct MenuItemFacts {
-    std::string caption;  // GBK; "-" for a separator line
+    std::string caption;   // GBK; "-" for a separator line
     bool barItem = false;  // a top-level item of a menu bar
     bool hasSubItems = false;
     bool enabled = true;
@@ -35,7 +35,7 @@ struct MenuItemFacts {
     bool radioItem = false;
     bool isDefault = false;
     std::string shortcutText;
-    const Bitmap* image = nullptr;  // from the image list or the item's own picture
+    const Bitmap* image = nullptr;   // from the image list or the item's own picture
     std::optional<Color> imageMask;  // see-through colour of a list image
     bool rightToLeft = false;
 
@@ -58,7 +58,8 @@ struct MenuPaintSettings {
 };
 
 // The item's size: the proposed width and height, enlarged to what the item needs.
-Size measureMenuItem(const MenuItemFacts& item, const MenuPaintSettings& settings, Canvas& canvas, Size proposed);
+Size measureMenuItem(const MenuItemFacts& item, const MenuPaintSettings& settings, Canvas& canvas,
+                     Size proposed);
 
 // The working bitmap of an item: where it goes on the menu's device context. Popup items reach
 // 4 pixels further left than their rectangle; bar items are one pixel less high.
@@ -70,10 +71,11 @@ struct MenuItemState {
 };
 
 // Paints the item on `work`, a white canvas of the working bitmap's size, in its coordinates.
-void paintMenuItem(const MenuItemFacts& item, const MenuPaintSettings& settings, MenuItemState state, Canvas& work,
-                   int workWidth, int workHeight);
+void paintMenuItem(const MenuItemFacts& item, const MenuPaintSettings& settings, MenuItemState state,
+                   Canvas& work, int workWidth, int workHeight);
 
 // The icon box of an item, in the working bitmap's coordinates (the check mark's frame).
-Rect menuItemIconBox(const MenuItemFacts& item, const MenuPaintSettings& settings, int workWidth, int workHeight);
+Rect menuItemIconBox(const MenuItemFacts& item, const MenuPaintSettings& settings, int workWidth,
+                     int workHeight);
 
 }  // namespace controls

@@ -14,7 +14,8 @@ struct ItemLayout {
     int imageHeight = 0;
 };
 
-ItemLayout layoutItem(const MenuItemFacts& item, const MenuPaintSettings& settings, int workWidth, int workHeight);
+ItemLayout layoutItem(const MenuItemFacts& item, const MenuPaintSettings& settings, int workWidth,
+                      int workHeight);
 
 // Integer division rounded to the nearest value, halves to the even one.
 int roundedDiv(int numerator, int denominator);
@@ -27,8 +28,8 @@ void paintCheckMark(Canvas& canvas, const MenuItemFacts& item, const MenuPaintSe
                     const ItemLayout& layout, bool selected);
 
 // The item's image, lightened, greyed or raised with a shadow as its state asks.
-void paintIcon(Canvas& canvas, const MenuItemFacts& item, const MenuPaintSettings& settings, const ItemLayout& layout,
-               bool highlighted);
+void paintIcon(Canvas& canvas, const MenuItemFacts& item, const MenuPaintSettings& settings,
+               const ItemLayout& layout, bool highlighted);
 
 // The caption with its default-item halo and the shortcut text.
 void paintCaption(Canvas& canvas, const MenuItemFacts& item, const MenuPaintSettings& settings,

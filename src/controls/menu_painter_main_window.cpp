@@ -30,8 +30,8 @@ void designMenuPainter1(TMenuPainter& p) {
     p.setGradient(true);
     p.setFlatMenu(false);
     p.setAutoDetect(true);
-    p.setXPControls(XPControls::all().without(
-        {TXPControl::xcToolbar, TXPControl::xcControlbar, TXPControl::xcCheckBox, TXPControl::xcRadioButton}));
+    p.setXPControls(XPControls::all().without({TXPControl::xcToolbar, TXPControl::xcControlbar,
+                                               TXPControl::xcCheckBox, TXPControl::xcRadioButton}));
     p.setXPContainers(XPContainers::all());
     p.setActive(false);
 }

@@ -11,8 +11,8 @@ void designMenuPainter1(TMenuPainter& painter);
 
 struct MainWindowMenus {
     Menu& MainMenu1;
-    Menu& PopupMenu1;  // the list's context menu
-    Menu& PopupMenu2;  // the tray menu: no pictures
+    Menu& PopupMenu1;                       // the list's context menu
+    Menu& PopupMenu2;                       // the tray menu: no pictures
     const ImageList* ImageList2 = nullptr;  // the menu pictures, 16 x 16
 };
 

@@ -21,7 +21,10 @@ void paintBarShadow(Canvas& canvas, const Rect& r, Color c) {
     canvas.polyline({{right - 5, top + 1}, {right - 1, top + 1}, {right - 1, top + 6}});
     canvas.polyline({{right - 3, top + 2}, {right - 2, top + 2}, {right - 2, top + 3}, {right - 3, top + 3}});
     canvas.setPen(DarkenColor(c, 10));
-    canvas.polyline({{right - 6, top + 3}, {right - 3, top + 3}, {right - 3, top + 6}, {right - 4, top + 6},
+    canvas.polyline({{right - 6, top + 3},
+                     {right - 3, top + 3},
+                     {right - 3, top + 6},
+                     {right - 4, top + 6},
                      {right - 4, top + 3}});
     canvas.setPen(DarkenColor(c, 30));
     canvas.polyline({{right - 5, top + 5}, {right - 4, top + 5}, {right - 4, top + 9}});
@@ -31,12 +34,14 @@ void paintBarShadow(Canvas& canvas, const Rect& r, Color c) {
 
 }  // namespace
 
-void paintSelectedBarItem(Canvas& canvas, const Rect& r, const MenuPaintSettings& settings, bool rightToLeft) {
+void paintSelectedBarItem(Canvas& canvas, const Rect& r, const MenuPaintSettings& settings,
+                          bool rightToLeft) {
     const MenuPainterColors& c = settings.colors;
     canvas.fillRect(r, c.selection);
     canvas.setPen(c.selectionBorder);
     if (settings.highColour && !rightToLeft) {
-        canvas.polyline({{r.left, r.bottom - 1}, {r.left, r.top}, {r.right - 8, r.top}, {r.right - 8, r.bottom}});
+        canvas.polyline(
+            {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right - 8, r.top}, {r.right - 8, r.bottom}});
         paintBarShadow(canvas, r, settings.barColor);
         return;
     }
@@ -101,8 +106,8 @@ Bitmap workingImage(const MenuItemFacts& item) {
     return work;
 }
 
-void paintIcon(Canvas& canvas, const MenuItemFacts& item, const MenuPaintSettings& settings, const ItemLayout& layout,
-               bool highlighted) {
+void paintIcon(Canvas& canvas, const MenuItemFacts& item, const MenuPaintSettings& settings,
+               const ItemLayout& layout, bool highlighted) {
     Bitmap image = workingImage(item);
     const int w = image.width();
     const int h = image.height();

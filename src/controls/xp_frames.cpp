@@ -26,10 +26,14 @@ std::optional<FrameKind> frameKindOf(const PainterControl& control, XPControls e
         return enabled.has(x) ? std::optional<FrameKind>(k) : std::nullopt;
     };
     switch (control.family) {
-    case ControlFamily::ListBox: return kind(TXPControl::xcListBox, FrameKind::ListBox);
-    case ControlFamily::Panel: return kind(TXPControl::xcPanel, FrameKind::Panel);
-    case ControlFamily::Memo: return kind(TXPControl::xcMemo, FrameKind::Edit);
-    default: break;
+        case ControlFamily::ListBox:
+            return kind(TXPControl::xcListBox, FrameKind::ListBox);
+        case ControlFamily::Panel:
+            return kind(TXPControl::xcPanel, FrameKind::Panel);
+        case ControlFamily::Memo:
+            return kind(TXPControl::xcMemo, FrameKind::Edit);
+        default:
+            break;
     }
     // The rest only by their exact class: a descendant is not recognised.
     const std::string& c = control.className;
@@ -41,7 +45,8 @@ std::optional<FrameKind> frameKindOf(const PainterControl& control, XPControls e
 }
 
 std::optional<TXPContainer> containerKindOf(const PainterForm& form, int parentIndex) {
-    if (parentIndex < 0 || parentIndex >= static_cast<int>(form.controls.size())) return TXPContainer::xccForm;
+    if (parentIndex < 0 || parentIndex >= static_cast<int>(form.controls.size()))
+        return TXPContainer::xccForm;
     const PainterControl& parent = form.controls[static_cast<std::size_t>(parentIndex)];
     return containerOfClass(parent.className, parent.family);
 }

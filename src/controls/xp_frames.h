@@ -71,8 +71,23 @@ bool shouldStyle(const PainterForm& form, const PainterControl& control, XPContr
 
 // What happened to the control, as the record needs to know it.
 enum class FrameEvent {
-    SetFocus, KillFocus, Paint, NcPaint, MouseEnter, MouseLeave, LeftDown, LeftUp, LeftDoubleClick,
-    MouseMove, SpaceDown, SpaceUp, StateChanged, EnabledOff, PositionChanged, Ctl3DChanged, Destroyed
+    SetFocus,
+    KillFocus,
+    Paint,
+    NcPaint,
+    MouseEnter,
+    MouseLeave,
+    LeftDown,
+    LeftUp,
+    LeftDoubleClick,
+    MouseMove,
+    SpaceDown,
+    SpaceUp,
+    StateChanged,
+    EnabledOff,
+    PositionChanged,
+    Ctl3DChanged,
+    Destroyed
 };
 
 class XpFrameRecord {

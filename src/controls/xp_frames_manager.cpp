@@ -84,8 +84,8 @@ void TMenuPainterManager::electLeader() {
 
 void TMenuPainterManager::formCreated(PainterForm& form) {
     if (!contains(openForms_, &form)) openForms_.push_back(&form);
-    if (leader_ != nullptr && !form.ownsPainter && form.tag != kLeaveAlone && !contains(styledForms_, &form) &&
-        !contains(queuedForms_, &form)) {
+    if (leader_ != nullptr && !form.ownsPainter && form.tag != kLeaveAlone &&
+        !contains(styledForms_, &form) && !contains(queuedForms_, &form)) {
         queuedForms_.push_back(&form);
     }
 }
@@ -97,9 +97,13 @@ void TMenuPainterManager::formDestroyed(PainterForm& form) {
     if (leader_ != nullptr && &leader_->form() != &form) leader_->restoreControls(form);
 }
 
-bool TMenuPainterManager::styled(const PainterForm& form) const { return contains(styledForms_, &form); }
+bool TMenuPainterManager::styled(const PainterForm& form) const {
+    return contains(styledForms_, &form);
+}
 
-bool TMenuPainterManager::queued(const PainterForm& form) const { return contains(queuedForms_, &form); }
+bool TMenuPainterManager::queued(const PainterForm& form) const {
+    return contains(queuedForms_, &form);
+}
 
 TMenuPainter* TMenuPainterManager::painterOf(const MenuItem& item) const {
     for (TMenuPainter* p : painters_) {
@@ -112,7 +116,8 @@ TMenuPainter* TMenuPainterManager::painterOf(const MenuItem& item) const {
 void TMenuPainterManager::applicationMessage(const FlatMenuRequest* flatMenuRequest) {
     try {
         if (flatMenuRequest != nullptr) {
-            TMenuPainter* painter = flatMenuRequest->item != nullptr ? painterOf(*flatMenuRequest->item) : leader_;
+            TMenuPainter* painter =
+                flatMenuRequest->item != nullptr ? painterOf(*flatMenuRequest->item) : leader_;
             if (painter == nullptr && !painters_.empty()) painter = painters_.front();
             if (painter != nullptr) {
                 painter->flatMenuMessageHandled();

@@ -25,7 +25,8 @@ void frame3D(Canvas& canvas, Rect r, Color topLeft, Color bottomRight, int width
     }
 }
 
-void paintListBoxFrame(Canvas& window, const ControlLook& look, const MenuPainterColors& colors, FrameState state) {
+void paintListBoxFrame(Canvas& window, const ControlLook& look, const MenuPainterColors& colors,
+                       FrameState state) {
     const bool single = look.borderStyle == BorderStyle::bsSingle;
     const Color own = window.toRgb(look.color);
     Color c = 0;
@@ -39,7 +40,8 @@ void paintListBoxFrame(Canvas& window, const ControlLook& look, const MenuPainte
     window.rectangle({0, 0, look.windowWidth, look.windowHeight});
 }
 
-void paintEditFrame(Canvas& window, const ControlLook& look, const MenuPainterColors& colors, FrameState state) {
+void paintEditFrame(Canvas& window, const ControlLook& look, const MenuPainterColors& colors,
+                    FrameState state) {
     const Color own = window.toRgb(look.color);
     const bool lit = state.hot || state.focused;
     Color c = lit ? LightenColor(colors.selectionBorder, 60) : DarkenColor(own, 60);
@@ -62,7 +64,8 @@ void paintPanelFrame(Canvas& client, const ControlLook& look) {
         } else {
             frame3D(client, r, light, dark, look.bevelWidth);
         }
-        r = {r.left + look.bevelWidth, r.top + look.bevelWidth, r.right - look.bevelWidth, r.bottom - look.bevelWidth};
+        r = {r.left + look.bevelWidth, r.top + look.bevelWidth, r.right - look.bevelWidth,
+             r.bottom - look.bevelWidth};
     };
     Rect r{0, 0, look.client.right - look.client.left, look.client.bottom - look.client.top};
     bevel(r, look.bevelOuter);
@@ -73,7 +76,8 @@ void paintPanelFrame(Canvas& client, const ControlLook& look) {
     }
 }
 
-void paintButtonFrame(Canvas& client, const ControlLook& look, const MenuPainterColors& colors, FrameState state) {
+void paintButtonFrame(Canvas& client, const ControlLook& look, const MenuPainterColors& colors,
+                      FrameState state) {
     const bool ownColour = look.tag == kOwnColourTag;
     const Color base = client.toRgb(ownColour ? look.color : colors::clBtnFace);
     Color face = colors.iconColumn;
@@ -93,7 +97,8 @@ void paintButtonFrame(Canvas& client, const ControlLook& look, const MenuPainter
         client.setPen(DarkenColor(edge, 50));
         const bool pressed = state.spaceDown || (state.mouseDown && state.hot);
         if (pressed) {
-            client.polyline({{r.left, r.bottom - 2}, {r.left, r.top + 1}, {r.left + 1, r.top}, {r.right - 1, r.top}});
+            client.polyline(
+                {{r.left, r.bottom - 2}, {r.left, r.top + 1}, {r.left + 1, r.top}, {r.right - 1, r.top}});
         } else {
             client.polyline({{r.right - 1, r.top + 1},
                              {r.right - 1, r.bottom - 2},

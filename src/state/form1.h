@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "controls/check_list_box.h"
+#include "controls/chrome_button.h"
+#include "controls/gradient_label.h"
 #include "controls/simple_controls.h"
 #include "platform/platform.h"
 
@@ -50,13 +52,13 @@ struct Form1 {
 
     // --- controls ---
     controls::Panel ToolBar1{"ToolBar1"};
-    controls::Label GradientLabel1{"GradientLabel1"};
+    controls::GradientLabel GradientLabel1{"GradientLabel1"};
     controls::CheckListBox CheckListBox1{"CheckListBox1"};
     controls::Panel Panel1{"Panel1"};
-    controls::Button Button4{"Button4"};
-    controls::Button Button1{"Button1"};
-    controls::Button Button2{"Button2"};
-    controls::Button Button3{"Button3"};
+    controls::ChromeBitBtn Button4{"Button4"};
+    controls::ChromeBitBtn Button1{"Button1"};
+    controls::ChromeBitBtn Button2{"Button2"};
+    controls::ChromeBitBtn Button3{"Button3"};
     controls::StatusBar StatusBar1{"StatusBar1"};
     TrayIconModel TrayIcon1;
 

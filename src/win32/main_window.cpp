@@ -78,12 +78,9 @@ void MainWindow::createControls() {
                            form_.ToolBar1.bounds());
     mirrorToolBar();
 
-    label_ = createChild(instance_, parent, L"STATIC", wide(form_.GradientLabel1.caption()),
-                         WS_VISIBLE | SS_LEFT | SS_NOTIFY | SS_NOPREFIX | SS_CENTERIMAGE, 0, kLabel,
-                         form_.GradientLabel1.bounds());
-    const platform::FontChoice& labelFont = form_.GradientLabel1.font;
-    labelFont_ = createFont(labelFont);
-    SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+    // The painted label and buttons follow their models through their own views.
+    labelView_ = GradientLabelView::create(parent, form_.GradientLabel1, kLabel);
+    label_ = labelView_->hwnd();
     tips_->add(label_, form_.GradientLabel1);
 
     list_ = std::make_unique<CheckListView>(parent, instance_, kList, form_.CheckListBox1);
@@ -98,13 +95,11 @@ void MainWindow::createControls() {
                          kPanel, form_.Panel1.bounds());
     setPanelColour(panel_, GetSysColor(COLOR_BTNFACE), true);
     buttonModels_ = {&form_.Button4, &form_.Button1, &form_.Button2, &form_.Button3};
-    buttonFont_ = createFont(form_.Button4.font);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        controls::Button& model = *buttonModels_[i];
-        buttons_[i] = createChild(instance_, panel_, L"BUTTON", wide(model.caption()),
-                                  WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0,
-                                  kFirstButton + static_cast<int>(i), model.bounds());
-        SendMessageW(buttons_[i], WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
+        controls::ChromeBitBtn& model = *buttonModels_[i];
+        buttonViews_[i] = ChromeButtonView::create(panel_, model, kFirstButton + static_cast<int>(i), &dialogKeys_);
+        buttons_[i] = buttonViews_[i]->hwnd();
+        dialogKeys_.add(model);
         tips_->add(buttons_[i], model);
     }
 
@@ -114,12 +109,8 @@ void MainWindow::createControls() {
 
 void MainWindow::bindModel() {
     form_.ToolBar1.onChanged = [this] { mirrorToolBar(); };
-    form_.GradientLabel1.onChanged = [this] { mirrorCaptionControl(label_, form_.GradientLabel1); };
     form_.CheckListBox1.onChanged = [this] { list_->mirrorControl(); };
     form_.Panel1.onChanged = [this] { mirrorPlacement(panel_, form_.Panel1); };
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        buttonModels_[i]->onChanged = [this, i] { mirrorCaptionControl(buttons_[i], *buttonModels_[i]); };
-    }
     form_.StatusBar1.onChanged = [this] { status_->mirror(); };
 
     form_.focus.onFocusChanged = [this](controls::Control& control) {
@@ -147,16 +138,6 @@ void MainWindow::mirrorToolBar() {
     MoveWindow(toolBar_, 0, 0, client.right, b.height, TRUE);
     setPanelColour(toolBar_, colourOf(form_.ToolBar1.color), false);
     ShowWindow(toolBar_, form_.ToolBar1.visible() ? SW_SHOWNA : SW_HIDE);
-}
-
-void MainWindow::mirrorCaptionControl(HWND window, const controls::CaptionControl& model) {
-    mirrorPlacement(window, model);
-    const std::wstring caption = wide(model.caption());
-    const int length = GetWindowTextLengthW(window);
-    std::wstring shown(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(window, &shown[0], length + 1);
-    shown.resize(static_cast<std::size_t>(length));
-    if (shown != caption) SetWindowTextW(window, caption.c_str());
 }
 
 HWND MainWindow::hwndOf(const controls::Control& control) const {

@@ -14,6 +14,7 @@
 #include "win32/hint_tips.h"
 #include "win32/menu_builder.h"
 #include "win32/status_line_view.h"
+#include "win32/themed_control_views.h"
 #include "win32/win_application.h"
 #include "win32/win_handles.h"
 
@@ -56,7 +57,6 @@ private:
     void createControls();
     void bindModel();
     void mirrorToolBar();
-    void mirrorCaptionControl(HWND window, const controls::CaptionControl& model);
     HWND hwndOf(const controls::Control& control) const;
 
     void sizeChanged(WPARAM kind);
@@ -87,14 +87,15 @@ private:
     HWND label_ = nullptr;
     HWND panel_ = nullptr;
     std::array<HWND, 4> buttons_{};
-    std::array<controls::Button*, 4> buttonModels_{};
+    std::array<controls::ChromeBitBtn*, 4> buttonModels_{};
+    std::unique_ptr<GradientLabelView> labelView_;
+    std::array<std::unique_ptr<ChromeButtonView>, 4> buttonViews_;
+    controls::DialogKeyTargets dialogKeys_;
     std::unique_ptr<CheckListView> list_;
     std::unique_ptr<StatusLineView> status_;
     std::unique_ptr<HintTips> tips_;
     HWND lastFocus_ = nullptr;
 
-    Font labelFont_;
-    Font buttonFont_;
     Brush formBrush_;
     COLORREF formBrushColour_ = 0;
 

@@ -89,14 +89,6 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
-    case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == label_) {
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, colourOf(form_.GradientLabel1.font.color));
-            return reinterpret_cast<LRESULT>(formBrush());
-        }
-        break;
     case WM_ACTIVATE:
         activated(wParam);
         return 0;
@@ -212,24 +204,11 @@ void MainWindow::systemCommand(WPARAM command, LPARAM lParam) {
 void MainWindow::command(WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
-    if (lParam == 0) {
-        if (code != 0) return;  // no accelerators
-        if (controls::MenuItem* item = commands_.itemOf(id)) item->userClick();
-        syncAppIcon();
-        return;
-    }
-    const HWND control = reinterpret_cast<HWND>(lParam);
-    if (control == label_ && id == kLabel && code == STN_DBLCLK) {
-        form_.GradientLabel1.userDoubleClick();
-        return;
-    }
-    if (code != BN_CLICKED) return;
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        if (control == buttons_[i] && id == static_cast<UINT>(kFirstButton) + i) {
-            buttonModels_[i]->userClick();
-            return;
-        }
-    }
+    // Only menu commands arrive here: the painted label and buttons report their clicks through
+    // their models, and there are no accelerators.
+    if (lParam != 0 || code != 0) return;
+    if (controls::MenuItem* item = commands_.itemOf(id)) item->userClick();
+    syncAppIcon();
 }
 
 LRESULT MainWindow::notify(NMHDR& header) {

@@ -4,6 +4,7 @@
 
 #include "app/error_handler.h"
 #include "app/main_form.h"
+#include "win32/aux_window_views.h"
 #include "win32/main_tray.h"
 #include "win32/main_window.h"
 #include "win32/win_platform.h"
@@ -50,9 +51,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     folvaric::runHandler(form, [&form] { folvaric::FormCreate(form); });
     mainWindow.startLayout();
 
-    // The About box (TAboutBox) and the Explorer dual window (TForm3) are created here, after
-    // the main form and before it is shown; they publish themselves through
-    // form.showAboutBox and form.showDualWindow.
+    // The About box (TAboutBox), then the Explorer dual window (TForm3): after the main form,
+    // before it is shown; they publish themselves through form.showAboutBox and form.showDualWindow.
+    win::AuxWindows auxWindows(instance, form);
+    auxWindows.create();
+    services.pump.filter = [&mainWindow, &auxWindows](MSG& message) {
+        return mainWindow.navigate(message) || auxWindows.navigate(message);
+    };
 
     // Only the main form is shown at start; FormShow follows once it is on screen.
     mainWindow.showFirstTime();

@@ -1,0 +1,116 @@
+// The Help menu: documents opened from the folder 帮助, missing ones reported with their full
+// path, the About box, the letter invitation and the update page.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/author_contact.h"
+#include "forms/help_menu.h"
+#include "support/fixture.h"
+
+using namespace folvaric;
+using testing_support::gbk;
+
+namespace {
+
+struct HelpMenu : testing_support::Fixture, ::testing::Test {
+    HelpMenu() { sim.files.addFolder("C:\\Folvaric\\" + gbk("帮助")); }
+    std::string documentPath(const char* utf8Name) { return "C:\\Folvaric\\" + gbk("帮助\\") + gbk(utf8Name); }
+};
+
+struct DocumentEntry {
+    void (*handler)(Form1&);
+    const char* fileName;  // UTF-8
+};
+
+const std::vector<DocumentEntry>& documentEntries() {
+    static const std::vector<DocumentEntry> entries{
+        {N27Click, "帮助.txt"},
+        {N29Click, "个人介绍.txt"},
+        {N73Click, "接受定做软件.txt"},
+        {N1001Click, "100%杀毒软件.txt"},
+        {N100Click, "主动防御.txt"},
+        {N102Click, "保护你的账号.txt"},
+        {baoduClick, "紧急声明，关于部分国外杀软报毒的问题.txt"},
+    };
+    return entries;
+}
+
+TEST_F(HelpMenu, EveryDocumentEntryOpensItsFileMaximised) {
+    for (const DocumentEntry& entry : documentEntries()) {
+        SCOPED_TRACE(entry.fileName);
+        sim.shell.calls.clear();
+        const std::string path = documentPath(entry.fileName);
+        sim.files.addFile(path, "text\r\n");
+        entry.handler(form);
+        ASSERT_EQ(sim.shell.calls.size(), 1u);
+        const auto& call = sim.shell.calls[0];
+        EXPECT_EQ(call.owner, sim.app.mainWindow());
+        EXPECT_EQ(call.verb, "open");
+        EXPECT_EQ(call.file, path);
+        EXPECT_EQ(call.parameters, "");
+        EXPECT_EQ(call.directory, "");
+        EXPECT_EQ(call.show, platform::ShowCommand::ShowMaximized);
+    }
+    EXPECT_TRUE(sim.dialogs.messages.empty());
+}
+
+TEST_F(HelpMenu, MissingDocumentIsReportedWithItsFullPathAndNothingOpens) {
+    for (const DocumentEntry& entry : documentEntries()) {
+        SCOPED_TRACE(entry.fileName);
+        sim.dialogs.messages.clear();
+        entry.handler(form);
+        ASSERT_EQ(sim.dialogs.messages.size(), 1u);
+        EXPECT_EQ(sim.dialogs.messages[0], gbk("文件不存在  ") + documentPath(entry.fileName));
+    }
+    EXPECT_TRUE(sim.shell.calls.empty());
+}
+
+TEST_F(HelpMenu, MissingHelpFolderIsReportedLikeAMissingDocument) {
+    sim.files.removeFolder("C:\\Folvaric\\" + gbk("帮助"));
+    N27Click(form);
+    EXPECT_EQ(sim.dialogs.messages, (std::vector<std::string>{gbk("文件不存在  C:\\Folvaric\\帮助\\帮助.txt")}));
+}
+
+TEST_F(HelpMenu, DocumentPathFollowsTheProgramFolder) {
+    form.appDir = "D:\\" + gbk("工具\\资源");
+    EXPECT_EQ(helpDocumentPath(form, help_document::help()), "D:\\" + gbk("工具\\资源\\帮助\\帮助.txt"));
+}
+
+TEST_F(HelpMenu, FolderOfTheSameNameIsNoDocument) {
+    sim.files.addFolder(documentPath("帮助.txt"));
+    N27Click(form);
+    EXPECT_TRUE(sim.shell.calls.empty());
+    ASSERT_EQ(sim.dialogs.messages.size(), 1u);
+}
+
+TEST_F(HelpMenu, AboutShowsTheAboutBox) {
+    int shown = 0;
+    form.showAboutBox = [&] { ++shown; };
+    N33Click(form);
+    N33Click(form);
+    EXPECT_EQ(shown, 2);
+    form.showAboutBox = nullptr;
+    N33Click(form);  // before the box exists: nothing happens
+    EXPECT_EQ(shown, 2);
+}
+
+TEST_F(HelpMenu, LetterInvitationIsAnOkBox) {
+    N35Click(form);
+    ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sim.dialogs.boxes[0].text,
+              gbk("这是我的吐血之作，如果你喜欢欢迎给我来信，我一定回复您，请指出问题。万分感谢！"));
+    EXPECT_EQ(sim.dialogs.boxes[0].caption, gbk("欢迎给我来信"));
+    EXPECT_EQ(sim.dialogs.boxes[0].flags, platform::mb::Ok);
+}
+
+TEST_F(HelpMenu, UpdatePageOpensInTheBrowser) {
+    N89Click(form);
+    ASSERT_EQ(sim.shell.calls.size(), 1u);
+    EXPECT_EQ(sim.shell.calls[0].verb, "open");
+    EXPECT_EQ(sim.shell.calls[0].file, author::updatePage());
+    EXPECT_EQ(sim.shell.calls[0].show, platform::ShowCommand::ShowNormal);
+}
+
+}  // namespace
