@@ -36,6 +36,7 @@ MainTray::MainTray(HINSTANCE instance, folvaric::Form1& form, WinApplication& ap
     icon_.setAnimate(true);
     icon_.onClick = [this] { folvaric::runHandler(form_, [this] { folvaric::TrayIcon1Click(form_); }); };
     icon_.popupMenu = [this](POINT at, HWND owner) { window_.showPopupMenu(form_.PopupMenu2.root, at, owner); };
+    icon_.ownerDrawTarget = window_.hwnd();
     icon_.onAnimate = [this] { icon_.advanceIcon(); };
     icon_.setHint(form_.TrayIcon1.hint);
     icon_.loaded();

@@ -64,6 +64,8 @@ bool MainWindow::create() {
     if (created == nullptr || !window_) return false;
     createControls();
     bindModel();
+    menuPainter_ = std::make_unique<MenuPainterHook>(window_.get(), form_);
+    menuPainter_->attachControls(list_->hwnd(), panel_);
     rebuildMenuBar();
     return true;
 }
@@ -199,7 +201,9 @@ void MainWindow::syncAppIcon() {
 }
 
 void MainWindow::showPopupMenu(controls::MenuItem& root, POINT at, HWND owner) {
-    trackPopupMenu(root, commands_, owner, at);
+    trackPopupMenu(root, commands_, owner, at, [this, &root](HMENU menu) {
+        if (menuPainter_) menuPainter_->preparePopup(menu, root);
+    });
     syncAppIcon();
 }
 
@@ -218,10 +222,12 @@ void MainWindow::rebuildMenuBar() {
     fresh.release();  // the window owns its menu bar
     if (old != nullptr) DestroyMenu(old);
     if (menuBarBrush_) applyMenuBarBrush();
+    if (menuPainter_) menuPainter_->menuBarBuilt(GetMenu(window_.get()));
     DrawMenuBar(window_.get());
 }
 
 void MainWindow::colourMenuBar() {
+    if (menuPainter_) menuPainter_->sync();  // FormShow has just switched the painter on
     // A new brush at every showing; the one it replaces is freed once the menu lets go of it.
     Brush previous = std::move(menuBarBrush_);
     menuBarBrush_.reset(CreateSolidBrush(kMenuBarColour));

@@ -13,6 +13,7 @@
 #include "win32/check_list_view.h"
 #include "win32/hint_tips.h"
 #include "win32/menu_builder.h"
+#include "win32/menu_painter_hook.h"
 #include "win32/status_line_view.h"
 #include "win32/themed_control_views.h"
 #include "win32/win_application.h"
@@ -92,6 +93,8 @@ private:
     std::array<std::unique_ptr<ChromeButtonView>, 4> buttonViews_;
     controls::DialogKeyTargets dialogKeys_;
     std::unique_ptr<CheckListView> list_;
+    // After the list: it removes its subclass before the list view puts its own procedure back.
+    std::unique_ptr<MenuPainterHook> menuPainter_;
     std::unique_ptr<StatusLineView> status_;
     std::unique_ptr<HintTips> tips_;
     HWND lastFocus_ = nullptr;

@@ -43,6 +43,7 @@ LRESULT MainWindow::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (menuPainter_ && menuPainter_->onApplicationMessage(message, wParam, lParam)) return 0;
     switch (message) {
     case WM_ERASEBKGND:
         paintBackground(reinterpret_cast<HDC>(wParam));
@@ -69,6 +70,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return notify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_MEASUREITEM: {
         auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (menuPainter_ && menuPainter_->onMeasureItem(*item)) return TRUE;
         if (item->CtlType != ODT_LISTBOX || item->CtlID != kList) break;
         if (list_) {
             list_->measure(*item);
@@ -79,6 +81,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (menuPainter_ && menuPainter_->onDrawItem(*item)) return TRUE;
         if (list_ && item->hwndItem == list_->hwnd()) {
             list_->draw(*item);
             return TRUE;

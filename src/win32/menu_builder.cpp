@@ -83,9 +83,11 @@ void watchMenuTree(controls::MenuItem& root, const std::function<void()>& change
     }
 }
 
-void trackPopupMenu(controls::MenuItem& root, MenuCommands& commands, HWND owner, POINT at) {
+void trackPopupMenu(controls::MenuItem& root, MenuCommands& commands, HWND owner, POINT at,
+                    const std::function<void(HMENU)>& prepare) {
     Menu popup = buildPopupMenu(root, commands);
     if (!popup) return;
+    if (prepare) prepare(popup.get());
     const UINT id = static_cast<UINT>(TrackPopupMenu(popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON |
                                                                      TPM_RETURNCMD | TPM_NONOTIFY,
                                                      at.x, at.y, 0, owner, nullptr));

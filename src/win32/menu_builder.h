@@ -36,6 +36,8 @@ void watchMenuTree(controls::MenuItem& root, const std::function<void()>& change
 
 // Shows a popup menu at a screen point and runs the chosen item's click, after the menu has
 // closed (so that the item's handler may even close the window that owned the menu).
-void trackPopupMenu(controls::MenuItem& root, MenuCommands& commands, HWND owner, POINT at);
+// `prepare` sees the built menu before it opens (the menu painter marks its items there).
+void trackPopupMenu(controls::MenuItem& root, MenuCommands& commands, HWND owner, POINT at,
+                    const std::function<void(HMENU)>& prepare = nullptr);
 
 }  // namespace win

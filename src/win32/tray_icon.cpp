@@ -297,6 +297,10 @@ void TrayIcon::mouseNotification(UINT mouseMessage) {
 
 LRESULT TrayIcon::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (ownerDrawTarget != nullptr) return SendMessageW(ownerDrawTarget, message, wParam, lParam);
+        break;
     case WM_QUERYENDSESSION:
         return 1;
     case WM_ENDSESSION:

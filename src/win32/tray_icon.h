@@ -80,6 +80,9 @@ public:
     std::function<void(unsigned shift, int x, int y)> onMuuseMove;
     // Shows PopupMenu at a screen point, owned by the given window; unset = no PopupMenu.
     std::function<void(POINT, HWND owner)> popupMenu;
+    // Where the owner-drawn items of a menu opened for the icon's own window are measured and
+    // drawn (the main window's menu painter); without it the system draws them.
+    HWND ownerDrawTarget = nullptr;
     // Where a failure to add or remove the icon is reported (the general error handler).
     std::function<void(const std::string&)> onError;
 
