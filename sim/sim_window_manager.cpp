@@ -1,6 +1,8 @@
 #include "sim/sim_window_manager.h"
 
 #include <algorithm>
+#include <array>
+#include <stdexcept>
 
 #include "text/gbk_text.h"
 
@@ -10,6 +12,7 @@ namespace {
 // What GetWindowText does with a buffer of n characters: at most n - 1 come back.
 std::string fitBuffer(const std::string& s, int bufferChars) {
     if (bufferChars <= 1) return std::string();
+    if (s.size() < static_cast<std::size_t>(bufferChars)) return s;  // fewer bytes than room: no cut
     std::size_t chars = 0;
     std::size_t i = 0;
     while (i < s.size() && chars < static_cast<std::size_t>(bufferChars - 1)) {
@@ -21,6 +24,33 @@ std::string fitBuffer(const std::string& s, int bufferChars) {
 
 }  // namespace
 
+SimWindow* SimWindowManager::find(WindowHandle h) {
+    return const_cast<SimWindow*>(static_cast<const SimWindowManager*>(this)->find(h));
+}
+
+const SimWindow* SimWindowManager::find(WindowHandle h) const {
+    if (h < kFirstHandle || (h - kFirstHandle) % 2 != 0) return nullptr;
+    const std::size_t slot = (h - kFirstHandle) / 2;
+    if (slot >= slotCount_) return nullptr;
+    const SimWindow& w = chunks_[slot / kSlotsPerChunk][slot % kSlotsPerChunk];
+    return w.handle == h ? &w : nullptr;
+}
+
+SimWindow& SimWindowManager::window(WindowHandle h) {
+    SimWindow* w = find(h);
+    if (w == nullptr) throw std::out_of_range("no such window");
+    return *w;
+}
+
+WindowHandle SimWindowManager::newWindow(SimWindow w) {
+    if (slotCount_ % kSlotsPerChunk == 0) chunks_.push_back(std::make_unique<SimWindow[]>(kSlotsPerChunk));
+    SimWindow& slot = chunks_.back()[slotCount_ % kSlotsPerChunk];
+    w.handle = kFirstHandle + static_cast<WindowHandle>(2 * slotCount_);
+    slot = std::move(w);
+    ++slotCount_;
+    return slot.handle;
+}
+
 ProcessId SimWindowManager::addProcess(const std::string& executablePath, bool accessDenied) {
     const ProcessId id = nextProcess_;
     nextProcess_ += 4;
@@ -28,50 +58,46 @@ ProcessId SimWindowManager::addProcess(const std::string& executablePath, bool a
     return id;
 }
 
-WindowHandle SimWindowManager::createTopLevel(ProcessId pid, const std::string& className,
-                                              const std::string& title, std::uint32_t style) {
-    const WindowHandle h = nextHandle_;
-    nextHandle_ += 2;
+WindowHandle SimWindowManager::createTopLevel(ProcessId pid, const std::string& className, const std::string& title,
+                                              std::uint32_t style) {
     SimWindow w;
-    w.handle = h;
     w.className = className;
     w.title = title;
     w.text = title;
     w.style = style;
     w.process = pid;
-    windows_[h] = w;
+    const WindowHandle h = newWindow(std::move(w));
     zOrder_.insert(zOrder_.begin(), h);
     return h;
 }
 
-WindowHandle SimWindowManager::createChild(WindowHandle parent, const std::string& className,
-                                           const std::string& title, const std::string& text) {
-    const WindowHandle h = nextHandle_;
-    nextHandle_ += 2;
+WindowHandle SimWindowManager::createChild(WindowHandle parent, const std::string& className, const std::string& title,
+                                           const std::string& text) {
     SimWindow w;
-    w.handle = h;
     w.parent = parent;
     w.className = className;
     w.title = title;
     w.text = text.empty() ? title : text;
     w.style = platform::style::Visible;
-    w.process = windows_.at(parent).process;
-    windows_[h] = w;
-    windows_.at(parent).children.push_back(h);
+    w.process = window(parent).process;
+    const WindowHandle h = newWindow(std::move(w));
+    window(parent).children.push_back(h);
     return h;
 }
 
 void SimWindowManager::destroy(WindowHandle h) {
-    auto it = windows_.find(h);
-    if (it == windows_.end()) return;
-    const std::vector<WindowHandle> children = it->second.children;
+    SimWindow* w = find(h);
+    if (w == nullptr) return;
+    const std::vector<WindowHandle> children = w->children;
     for (WindowHandle c : children) destroy(c);
-    const WindowHandle parent = it->second.parent;
-    if (parent != 0 && exists(parent)) {
-        auto& siblings = windows_.at(parent).children;
+    w = find(h);  // a child's destruction may have run code that changed the desktop
+    if (w == nullptr) return;
+    const WindowHandle parent = w->parent;
+    *w = SimWindow{};  // the slot stays, empty: handles are never reused
+    if (SimWindow* p = find(parent)) {
+        auto& siblings = p->children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
     }
-    windows_.erase(h);
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), h), zOrder_.end());
     if (active_ == h) active_ = 0;
     if (onDestroyed) onDestroyed(h);
@@ -79,7 +105,7 @@ void SimWindowManager::destroy(WindowHandle h) {
 
 WindowHandle SimWindowManager::findByTitle(const std::string& title) const {
     for (WindowHandle h : zOrder_) {
-        if (windows_.at(h).title == title) return h;
+        if (find(h)->title == title) return h;
     }
     return 0;
 }
@@ -88,30 +114,47 @@ void SimWindowManager::deliverCloseRequests() {
     std::vector<WindowHandle> pending;
     pending.swap(pendingCloses_);
     for (WindowHandle h : pending) {
-        if (exists(h) && windows_.at(h).honoursClose) destroy(h);
+        const SimWindow* w = find(h);
+        if (w != nullptr && w->honoursClose) destroy(h);
     }
 }
 
 std::uint32_t SimWindowManager::style(WindowHandle h) {
-    if (!exists(h)) return 0;
-    const SimWindow& w = windows_.at(h);
-    std::uint32_t s = w.style;
-    if (w.state == ShowState::Hidden) s &= ~platform::style::Visible;
+    const SimWindow* w = find(h);
+    if (w == nullptr) return 0;
+    std::uint32_t s = w->style;
+    if (w->state == ShowState::Hidden) s &= ~platform::style::Visible;
     return s;
 }
 
 std::string SimWindowManager::title(WindowHandle h, int bufferChars) {
-    return exists(h) ? fitBuffer(windows_.at(h).title, bufferChars) : std::string();
+    const SimWindow* w = find(h);
+    return w != nullptr ? fitBuffer(w->title, bufferChars) : std::string();
 }
 
 std::string SimWindowManager::className(WindowHandle h, int bufferChars) {
-    return exists(h) ? fitBuffer(windows_.at(h).className, bufferChars) : std::string();
+    const SimWindow* w = find(h);
+    return w != nullptr ? fitBuffer(w->className, bufferChars) : std::string();
 }
 
 bool SimWindowManager::visitDescendants(WindowHandle h, const std::function<bool(WindowHandle)>& visit) {
-    if (!exists(h)) return true;
-    const std::vector<WindowHandle> children = windows_.at(h).children;
-    for (WindowHandle c : children) {
+    const SimWindow* w = find(h);
+    if (w == nullptr) return true;
+    // The visitor may create or destroy windows: the children are walked as they
+    // were on entry. A window has few children, so the copy usually stays on the stack.
+    constexpr std::size_t kInlineChildren = 8;
+    std::array<WindowHandle, kInlineChildren> inlineCopy{};
+    std::vector<WindowHandle> heapCopy;
+    const std::size_t count = w->children.size();
+    const WindowHandle* children = inlineCopy.data();
+    if (count <= kInlineChildren) {
+        std::copy(w->children.begin(), w->children.end(), inlineCopy.begin());
+    } else {
+        heapCopy = w->children;
+        children = heapCopy.data();
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const WindowHandle c = children[i];
         if (!exists(c)) continue;
         if (!visit(c)) return false;
         if (!visitDescendants(c, visit)) return false;
@@ -124,10 +167,14 @@ void SimWindowManager::forEachDescendant(WindowHandle h, const std::function<boo
 }
 
 std::string SimWindowManager::windowText(WindowHandle h, int bufferChars) {
-    return exists(h) ? fitBuffer(windows_.at(h).text, bufferChars) : std::string();
+    const SimWindow* w = find(h);
+    return w != nullptr ? fitBuffer(w->text, bufferChars) : std::string();
 }
 
-ProcessId SimWindowManager::processOf(WindowHandle h) { return exists(h) ? windows_.at(h).process : 0; }
+ProcessId SimWindowManager::processOf(WindowHandle h) {
+    const SimWindow* w = find(h);
+    return w != nullptr ? w->process : 0;
+}
 
 std::string SimWindowManager::processExecutablePath(ProcessId id) {
     ++pathLookups_;
@@ -137,23 +184,26 @@ std::string SimWindowManager::processExecutablePath(ProcessId id) {
 }
 
 bool SimWindowManager::postClose(WindowHandle h) {
-    if (!exists(h)) return false;
-    ++windows_.at(h).closeRequests;
+    SimWindow* w = find(h);
+    if (w == nullptr) return false;
+    ++w->closeRequests;
     pendingCloses_.push_back(h);
     return true;
 }
 
 bool SimWindowManager::minimise(WindowHandle h) {
-    if (!exists(h)) return false;
-    windows_.at(h).state = ShowState::Minimised;
+    SimWindow* w = find(h);
+    if (w == nullptr) return false;
+    w->state = ShowState::Minimised;
     if (active_ == h) active_ = 0;
     return true;
 }
 
 bool SimWindowManager::show(WindowHandle h, platform::ShowCommand cmd) {
     using platform::ShowCommand;
-    if (!exists(h)) return false;
-    SimWindow& w = windows_.at(h);
+    SimWindow* found = find(h);
+    if (found == nullptr) return false;
+    SimWindow& w = *found;
     const bool wasVisible = w.state != ShowState::Hidden;
     switch (cmd) {
         case ShowCommand::Hide:
@@ -188,8 +238,9 @@ bool SimWindowManager::show(WindowHandle h, platform::ShowCommand cmd) {
 }
 
 bool SimWindowManager::move(WindowHandle h, Rect r, bool) {
-    if (!exists(h) || windows_.at(h).refusesMove) return false;
-    windows_.at(h).rect = r;
+    SimWindow* w = find(h);
+    if (w == nullptr || w->refusesMove) return false;
+    w->rect = r;
     return true;
 }
 
@@ -199,22 +250,28 @@ void SimWindowManager::raise(WindowHandle h) {
 }
 
 bool SimWindowManager::bringToTop(WindowHandle h) {
-    if (!exists(h) || windows_.at(h).parent != 0) return false;
+    const SimWindow* w = find(h);
+    if (w == nullptr || w->parent != 0) return false;
     raise(h);
     active_ = h;
     return true;
 }
 
 bool SimWindowManager::flash(WindowHandle h, bool) {
-    if (!exists(h)) return false;
-    ++windows_.at(h).flashes;
+    SimWindow* w = find(h);
+    if (w == nullptr) return false;
+    ++w->flashes;
     return true;
 }
 
 bool SimWindowManager::isMinimised(WindowHandle h) {
-    return exists(h) && windows_.at(h).state == ShowState::Minimised;
+    const SimWindow* w = find(h);
+    return w != nullptr && w->state == ShowState::Minimised;
 }
 
-Rect SimWindowManager::windowRect(WindowHandle h) { return exists(h) ? windows_.at(h).rect : Rect{}; }
+Rect SimWindowManager::windowRect(WindowHandle h) {
+    const SimWindow* w = find(h);
+    return w != nullptr ? w->rect : Rect{};
+}
 
 }  // namespace sim

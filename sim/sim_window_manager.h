@@ -2,6 +2,7 @@
 // Simulated window manager: top-level windows in Z order, each with a tree of
 // children, owned by simulated processes.
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,17 +16,19 @@ using platform::WindowHandle;
 
 enum class ShowState { Normal, Minimised, Maximised, Hidden };
 
-struct SimWindow {
+// A walk over thousands of windows reads the handle, style, class name and
+// children of each: they come first, so that one cache line holds them.
+struct alignas(64) SimWindow {
     WindowHandle handle = 0;
-    WindowHandle parent = 0;
-    std::vector<WindowHandle> children;
-    std::string className;
-    std::string title;  // GBK
-    std::string text;   // what WM_GETTEXT answers for an edit box
+    ShowState state = ShowState::Normal;
     std::uint32_t style = 0;
     ProcessId process = 0;
+    std::string className;
+    std::vector<WindowHandle> children;
+    WindowHandle parent = 0;
+    std::string title;  // GBK
+    std::string text;   // what WM_GETTEXT answers for an edit box
     Rect rect{100, 100, 700, 500};
-    ShowState state = ShowState::Normal;
     bool honoursClose = true;  // false: close requests are ignored (a hung window)
     bool refusesMove = false;  // MoveWindow fails
     int closeRequests = 0;
@@ -44,13 +47,12 @@ public:
     ProcessId addProcess(const std::string& executablePath, bool accessDenied = false);
     SimProcess& process(ProcessId id) { return processes_.at(id); }
     // A new top-level window on top of the Z order.
-    WindowHandle createTopLevel(ProcessId, const std::string& className, const std::string& title,
-                                std::uint32_t style);
+    WindowHandle createTopLevel(ProcessId, const std::string& className, const std::string& title, std::uint32_t style);
     WindowHandle createChild(WindowHandle parent, const std::string& className, const std::string& title,
                              const std::string& text = std::string());
     void destroy(WindowHandle);  // with its children
-    bool exists(WindowHandle h) const { return windows_.count(h) != 0; }
-    SimWindow& window(WindowHandle h) { return windows_.at(h); }
+    bool exists(WindowHandle h) const { return find(h) != nullptr; }
+    SimWindow& window(WindowHandle h);  // throws std::out_of_range for a window that does not exist
     const std::vector<WindowHandle>& zOrder() const { return zOrder_; }
     WindowHandle findByTitle(const std::string& title) const;  // topmost first, 0 if none
     void setActive(WindowHandle h) { active_ = h; }
@@ -88,12 +90,22 @@ public:
 private:
     void raise(WindowHandle);
     bool visitDescendants(WindowHandle, const std::function<bool(WindowHandle)>& visit);
+    SimWindow* find(WindowHandle h);
+    const SimWindow* find(WindowHandle h) const;
+    WindowHandle newWindow(SimWindow w);
 
-    std::map<WindowHandle, SimWindow> windows_;
+    // Every window ever created, in creation order: handle kFirstHandle + 2i lives in
+    // slot i. Handles are never reused, so a destroyed window leaves an empty slot
+    // (handle 0). A desktop of thousands of Explorer windows is looked up on every
+    // call; slots make that arithmetic, keep a window next to its children, and
+    // never move, so references to windows stay valid.
+    static constexpr WindowHandle kFirstHandle = 0x10010;
+    static constexpr std::size_t kSlotsPerChunk = 256;
+    std::vector<std::unique_ptr<SimWindow[]>> chunks_;
+    std::size_t slotCount_ = 0;
     std::vector<WindowHandle> zOrder_;
     std::map<ProcessId, SimProcess> processes_;
     std::vector<WindowHandle> pendingCloses_;
-    WindowHandle nextHandle_ = 0x10010;
     ProcessId nextProcess_ = 1000;
     WindowHandle active_ = 0;
     Rect desktop_{0, 0, 1024, 768};

@@ -1,0 +1,83 @@
+// Reading the folder path out of an Explorer window's own address control: the
+// edit box of XP's address bar, or the toolbar of Vista/7's breadcrumb bar.
+#include "tracking/address_scan.h"
+
+#include "text/gbk_codec.h"
+#include "text/gbk_text.h"
+#include "tracking/discovery.h"
+#include "tracking/texts.h"
+
+namespace folvaric {
+namespace {
+
+constexpr int kClassNameBuffer = 254;
+constexpr int kChildTitleBuffer = 500;
+constexpr int kAddressEditBuffer = 255;
+
+// A drive path has its backslash as the third character: "D:\".
+bool isDrivePath(const std::string& s) {
+    return s.size() >= 3 && text::charLengthAt(s, 0) == 1 && text::charLengthAt(s, 1) == 1 && s[2] == '\\';
+}
+
+// XP's edit box may show a path, or only a name when the full path is switched
+// off; other edit boxes of the window (the search box) show other things. The
+// text is taken when it fits the window's display name.
+void readAddressEdit(Form1& f, WindowHandle child) {
+    const std::string address = f.p.desktop.windowText(child, kAddressEditBuffer);
+    if (address.empty()) return;
+    if (!isReadableAddress(f, address)) {
+        f.pathFailReason = 1;
+        f.pathFailText = tracking_text::xpAddressUnreadable() + address;
+        return;
+    }
+    std::string component = text::lastPathComponent(address);
+    if (component.empty()) component = address;
+    const bool rowInTable = f.scanRow >= 0 && f.scanRow < kTableSlots;
+    const std::string rowName = rowInTable ? f.windowNames[static_cast<std::size_t>(f.scanRow)] : std::string();
+    if (component == rowName || address == component || address == rowName) f.foundPath = address;
+}
+
+// The toolbar reads "<label>: <path>" ("地址: D:\Data" on a Chinese system). The
+// cut is made in UTF-16 so that a double-byte character is never split.
+void readAddressToolbar(Form1& f, const std::string& toolbarText) {
+    const std::u16string wide = text::gbkToUtf16(toolbarText);
+    const std::size_t colon = wide.find(u':');
+    if (colon == std::u16string::npos) return;
+    const std::size_t start = colon + 2;
+    const std::string address = start < wide.size() ? text::utf16ToGbk(wide.substr(start)) : std::string();
+    if (isReadableAddress(f, address)) {
+        f.foundPath = address;
+    } else {
+        f.pathFailReason = 2;
+        f.pathFailText = tracking_text::win7AddressUnreadable() + toolbarText;
+    }
+}
+
+}  // namespace
+
+bool isReadableAddress(Form1& f, const std::string& address) {
+    if (tracking_text::isComputerName(address)) return true;
+    return isDrivePath(address) && f.p.files.directoryExists(address);
+}
+
+bool addressChildCallback(Form1& f, WindowHandle child) {
+    platform::Desktop& desktop = f.p.desktop;
+    std::string className = desktop.className(child, kClassNameBuffer);
+    // Only two class names matter; others need no lower-casing.
+    if (className.size() != 4 && className.size() != 15) return true;
+    className = text::asciiLower(className);
+    if (className == "edit" && f.foundPath.empty()) {
+        readAddressEdit(f, child);
+    } else if (className == "toolbarwindow32" && f.foundPath.empty()) {
+        // Only the toolbar's title is of use; reading another process's window text is not free.
+        readAddressToolbar(f, desktop.title(child, kChildTitleBuffer));
+    }
+    return true;
+}
+
+void xunzaodizilanClick(Form1& f) {
+    f.foundPath.clear();
+    f.p.desktop.forEachDescendant(f.scanWindow, [&f](WindowHandle child) { return addressChildCallback(f, child); });
+}
+
+}  // namespace folvaric

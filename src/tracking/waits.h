@@ -1,0 +1,12 @@
+#pragma once
+#include "state/form1.h"
+
+namespace folvaric {
+
+// A short wait for Explorer with the message queue handled on both sides, so the
+// program's window keeps answering while the refresh waits.
+void pumpedPause(Form1& f, int milliseconds);
+// A longer wait, cut into slices with the queue handled after each one.
+void responsivePause(Form1& f, int milliseconds);
+
+}  // namespace folvaric
