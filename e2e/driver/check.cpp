@@ -102,39 +102,62 @@ std::string describe(bool value) {
     return value ? "true" : "false";
 }
 
-// Arguments: names (or parts of names) of the tests to run; none runs all. "--list" lists them.
+// Tests that need a particular screen size carry this in their names ("..._on_screen_1920x1080");
+// the runner starts an X server of that size for them.
+constexpr char kScreenTestMark[] = "on_screen_";
+
+// Arguments: names (or parts of names) of the tests to run; none runs all. "--list" lists the
+// selected tests instead of running them; "--screen-tests" keeps only the screen-size tests.
 int runTests(int argc, wchar_t** argv) {
     std::vector<std::string> filters;
+    bool listOnly = false;
+    bool screenTestsOnly = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = toUtf8(argv[i]);
         if (argument == "--list") {
-            for (const auto& test : registry()) print(test.name);
-            return 0;
+            listOnly = true;
+        } else if (argument == "--screen-tests") {
+            screenTestsOnly = true;
+        } else {
+            filters.push_back(argument);
         }
-        filters.push_back(argument);
     }
 
     int passed = 0;
     int failed = 0;
+    int skipped = 0;
     for (const auto& test : registry()) {
         bool selected = filters.empty();
         for (const auto& filter : filters) selected = selected || test.name.find(filter) != std::string::npos;
+        if (screenTestsOnly && test.name.find(kScreenTestMark) == std::string::npos) selected = false;
         if (!selected) continue;
+        if (listOnly) {
+            print(test.name);
+            continue;
+        }
 
         print("[ RUN  ] " + test.name);
         currentFailures = 0;
+        bool skippedHere = false;
+        std::string skipReason;
         const DWORD started = GetTickCount();
         try {
             test.body();
         } catch (const TestAborted&) {
             // The failure that aborted the case is already recorded.
+        } catch (const TestSkipped& skip) {
+            skippedHere = true;
+            skipReason = skip.reason;
         } catch (const std::exception& error) {
             recordFailure(__FILE__, __LINE__, std::string("exception: ") + error.what());
         } catch (...) {
             recordFailure(__FILE__, __LINE__, "unknown exception");
         }
         const std::string elapsed = " (" + std::to_string(GetTickCount() - started) + " ms)";
-        if (currentFailures == 0) {
+        if (currentFailures == 0 && skippedHere) {
+            ++skipped;
+            print("[ SKIP ] " + test.name + ": " + skipReason);
+        } else if (currentFailures == 0) {
             ++passed;
             print("[  OK  ] " + test.name + elapsed);
         } else {
@@ -142,8 +165,11 @@ int runTests(int argc, wchar_t** argv) {
             print("[ FAIL ] " + test.name + elapsed);
         }
     }
+    if (listOnly) return 0;
+    if (skipped > 0) print(std::to_string(skipped) + " skipped");
     print(std::to_string(passed) + " passed, " + std::to_string(failed) + " failed");
-    return failed == 0 && passed > 0 ? 0 : 1;
+    // A run that selected nothing is a mistake; one whose tests all belong to another screen is not.
+    return failed == 0 && passed + skipped > 0 ? 0 : 1;
 }
 
 }  // namespace e2e

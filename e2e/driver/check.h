@@ -14,6 +14,11 @@ struct TestRegistration {
 
 // Thrown by REQUIRE to leave the current test case; the runner catches it.
 struct TestAborted {};
+// Thrown by SKIP: the case cannot run here (for example on another screen size). It counts
+// neither as passed nor as failed.
+struct TestSkipped {
+    std::string reason;
+};
 
 void recordFailure(const char* file, int line, const std::string& message);
 void note(const std::string& message);  // printed under the current test's name
@@ -68,6 +73,8 @@ int runTests(int argc, wchar_t** argv);
 #define CHECK_NE(a, b) E2E_CHECK_OP(a, !=, b, (void)0)
 #define CHECK_LT(a, b) E2E_CHECK_OP(a, <, b, (void)0)
 #define CHECK_LE(a, b) E2E_CHECK_OP(a, <=, b, (void)0)
+
+#define SKIP(reason) throw ::e2e::TestSkipped{reason}
 
 #define REQUIRE(condition)                                                                \
     do {                                                                                  \

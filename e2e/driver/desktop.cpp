@@ -1,6 +1,9 @@
 #include "desktop.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "runner_requests.h"
 
 namespace e2e {
 
@@ -113,6 +116,12 @@ void Process::terminate() {
     id_ = 0;
 }
 
+void Process::release() {
+    if (handle_) CloseHandle(handle_);
+    handle_ = nullptr;
+    id_ = 0;
+}
+
 // --- Windows ---------------------------------------------------------------------------------
 
 namespace {
@@ -149,13 +158,15 @@ std::wstring windowTitle(HWND window) {
 std::wstring windowTextMessage(HWND window) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
-    std::wstring text(length + 1, L'\0');
+    // Some controls answer the length question with 0 and still hand out their text (Wine's
+    // status bar in simple mode counts the hidden simple part); ask with room to spare.
+    std::wstring text(std::max<DWORD_PTR>(length + 1, 4096), L'\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
                              2000, &copied)) {
         return {};
     }
-    text.resize(copied);
+    text.resize(std::min<DWORD_PTR>(copied, text.size() - 1));
     return text;
 }
 
@@ -261,19 +272,19 @@ bool configureStandInExplorer(ExplorerStyle style, ExplorerTitle title, bool xpA
 // --- Screenshots -----------------------------------------------------------------------------
 
 void screenshot(const std::wstring& name, HWND window) {
-    wchar_t flag[8] = {};
-    if (!GetEnvironmentVariableW(L"FOLVARIC_E2E_SCREENSHOTS", flag, 8)) return;
-    // The runner watches for request files, captures the rectangle with ImageMagick and deletes
-    // the request; the window must stay as it is until then.
-    const RECT rect = windowRect(window);
-    const std::wstring request = programFile(L"screenshot-" + name + L".request");
-    const std::string line = std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
-                             std::to_string(width(rect)) + " " + std::to_string(height(rect)) + "\n";
-    const std::wstring partial = request + L".part";
-    if (!writeFileBytes(partial, line) || !MoveFileExW(partial.c_str(), request.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        return;
-    }
-    waitUntil([&] { return !fileExists(request); }, 10000);
+    screenshotArea(name, windowRect(window));
+}
+
+void screenshotArea(const std::wstring& name, const RECT& wanted) {
+    // Only what is on the screen can be captured (a maximised window reaches past its edges).
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT area{};
+    if (!IntersectRect(&area, &wanted, &screen)) return;
+    // The runner captures the rectangle with ImageMagick; what is on screen must stay as it is
+    // until the request is gone.
+    const std::string line = std::to_string(area.left) + " " + std::to_string(area.top) + " " +
+                             std::to_string(width(area)) + " " + std::to_string(height(area));
+    askRunner(L"screenshot-" + name, line);
 }
 
 }  // namespace e2e

@@ -41,6 +41,8 @@ public:
     DWORD id() const { return id_; }
     HANDLE handle() const { return handle_; }
     void terminate();
+    // Lets the process run on after this object is gone (it is ended some other way).
+    void release();
 
 private:
     HANDLE handle_ = nullptr;
@@ -83,5 +85,6 @@ bool configureStandInExplorer(ExplorerStyle style, ExplorerTitle title = Explore
 // Asks the e2e runner (outside Wine) to save the window's area of the screen as <name>.png.
 // Does nothing when the driver runs without the runner.
 void screenshot(const std::wstring& name, HWND window);
+void screenshotArea(const std::wstring& name, const RECT& area);
 
 }  // namespace e2e

@@ -1,47 +1,93 @@
-// The program's main window: it appears with its caption and design size, and closing it ends
-// the process cleanly.
+// The program's main window: it appears with its caption at the size the start-up scaling gives
+// for this screen, centred; the delivered program folder starts it with no complaint but the
+// empty default set; closing it ends the process cleanly.
 #include "check.h"
 #include "desktop.h"
+#include "folvaric_program.h"
+#include "session.h"
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"Folvaric2.1";
-constexpr DWORD kStartTimeout = 15000;  // the first Wine start in a fresh prefix is slow
+// The window is designed for 800 x 600 (574 x 483 outside) and grows with larger screens.
+SIZE expectedOuterSize(SIZE screen) {
+    if (screen.cx > 800 || (screen.cx == 800 && screen.cy > 600)) {
+        return SIZE{screen.cx * 574 / 800, screen.cy * 483 / 600};
+    }
+    return SIZE{574, 483};
+}
 
 }  // namespace
 
-E2E_TEST(main_window_opens_with_caption_and_design_size) {
-    e2e::Process program;
-    REQUIRE(program.start(e2e::programFile(L"Folvaric.exe")));
-    HWND window = e2e::waitForTopLevel(kCaption, program.id(), kStartTimeout);
+E2E_TEST(main_window_opens_with_caption_at_the_scaled_size_centred) {
+    e2e::Session session;
+    e2e::Folvaric program;
+    REQUIRE(program.start());
+    HWND window = program.waitUntilShown();
     REQUIRE(window != nullptr);
+    CHECK(program.messageBoxes().empty());
 
-    CHECK(IsWindowVisible(window));
     CHECK(!IsIconic(window));
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     CHECK((style & WS_CAPTION) == WS_CAPTION);
     CHECK((style & WS_SYSMENU) != 0);
+    CHECK_EQ(e2e::windowTitle(window), std::wstring(e2e::kMainCaption));
 
+    const SIZE screen = e2e::screenSize();
+    const SIZE expected = expectedOuterSize(screen);
     const RECT rect = e2e::windowRect(window);
-    CHECK_EQ(e2e::width(rect), 574);
-    CHECK_EQ(e2e::height(rect), 483);
-    // Centred on the screen when first shown.
-    CHECK_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 574) / 2);
-    CHECK_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 483) / 2);
+    CHECK_EQ(e2e::width(rect), expected.cx);
+    CHECK_EQ(e2e::height(rect), expected.cy);
+    CHECK_EQ(rect.left, (screen.cx - expected.cx) / 2);
+    CHECK_EQ(rect.top, (screen.cy - expected.cy) / 2);
 
+    // With no Explorer window open the start-up report says so.
+    const std::wstring nothingOpen = L"windows资源管理器文件夹一个也没有打开，请打开windows资源管理器";
+    CHECK_EQ(program.waitForStatus(nothingOpen), nothingOpen);
+    CHECK(program.entries().empty());
     e2e::screenshot(L"main-window", window);
 }
 
 E2E_TEST(main_window_close_ends_the_process) {
-    e2e::Process program;
-    REQUIRE(program.start(e2e::programFile(L"Folvaric.exe")));
-    HWND window = e2e::waitForTopLevel(kCaption, program.id(), kStartTimeout);
+    e2e::Session session;
+    e2e::Folvaric program;
+    REQUIRE(program.start());
+    HWND window = program.waitUntilShown();
     REQUIRE(window != nullptr);
 
     REQUIRE(PostMessageW(window, WM_CLOSE, 0, 0));
-    CHECK(program.waitForExit(5000));
-    CHECK_EQ(program.exitCode(), 0u);
+    CHECK(program.process().waitForExit(5000));
+    CHECK_EQ(program.process().exitCode(), 0u);
     CHECK(!IsWindow(window));
+}
+
+E2E_TEST(delivered_program_folder_starts_with_only_the_empty_set_notice) {
+    e2e::Session session;
+    const std::string settings = e2e::deliveredSettingsBytes();
+    REQUIRE(!settings.empty());
+    REQUIRE(e2e::writeFileBytes(e2e::settingsFile(), settings));
+    REQUIRE(e2e::writeFileBytes(e2e::defaultSetFile(), e2e::deliveredDefaultSetBytes()));
+    // The delivered settings load the last folder set at start; the delivered set is empty.
+    const std::vector<std::wstring> lines = e2e::settingsLines();
+    REQUIRE_EQ(lines.size(), 8u);
+    CHECK_EQ(lines[7], L"1");
+    CHECK_EQ(e2e::deliveredDefaultSetBytes(), std::string());
+
+    e2e::Folvaric program;
+    REQUIRE(program.start());
+    REQUIRE(program.waitUntilShown() != nullptr);
+    // The settings file loads without a word; the empty set is reported once it is loaded.
+    const e2e::MessageBoxSeen box = program.waitForMessageBox(L"出错");
+    REQUIRE(box);
+    CHECK_EQ(box.text, L"文件夹集合文件为空的，无法载入");
+    e2e::screenshot(L"start-up-empty-set-notice", program.window());
+    REQUIRE(e2e::pressOk(box));
+    CHECK(program.messageBoxes().empty());
+
+    // The exit writes back what it loaded, and the (empty) ticked rows.
+    REQUIRE(program.closeAndWait());
+    CHECK_EQ(e2e::readFileBytes(e2e::settingsFile()), settings);
+    CHECK(e2e::fileExists(e2e::defaultSetFile()));
+    CHECK_EQ(e2e::readFileBytes(e2e::defaultSetFile()), std::string());
 }
 
 E2E_TEST(executable_carries_version_icon_and_manifest) {
@@ -58,8 +104,8 @@ E2E_TEST(executable_carries_version_icon_and_manifest) {
     };
     Translation* translation = nullptr;
     UINT length = 0;
-    REQUIRE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                           &length));
+    REQUIRE(
+        VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     REQUIRE(length >= sizeof(Translation));
     CHECK_EQ(translation->language, 0x0804);
     CHECK_EQ(translation->codePage, 936);
