@@ -8,6 +8,11 @@
 #include "win32/wide_text.h"
 
 namespace win {
+namespace {
+
+constexpr UINT_PTR kTextSubclassId = 0x5354;  // "ST"
+
+}  // namespace
 
 StatusLineView::StatusLineView(HINSTANCE instance, HWND parent, int id, controls::StatusBar& model)
     : model_(model) {
@@ -17,7 +22,35 @@ StatusLineView::StatusLineView(HINSTANCE instance, HWND parent, int id, controls
     font_ = createFont(model_.font);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SendMessageW(window_, SB_SIMPLE, TRUE, 0);
+    // Other programs (screen readers, the tests) read the status line as the bar's window text;
+    // in simple mode with an owner-drawn part not every system answers its length, so the bar
+    // answers both text messages from the model itself.
+    SetWindowSubclass(window_, textProc, kTextSubclassId, reinterpret_cast<DWORD_PTR>(this));
     mirror();
+}
+
+LRESULT CALLBACK StatusLineView::textProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR self) {
+    const auto* view = reinterpret_cast<const StatusLineView*>(self);
+    switch (message) {
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(wide(view->model_.simpleText()).size());
+        case WM_GETTEXT: {
+            auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+            if (buffer == nullptr || wParam == 0) return 0;
+            const std::wstring text = wide(view->model_.simpleText());
+            const std::size_t copied = text.size() < wParam ? text.size() : wParam - 1;
+            text.copy(buffer, copied);
+            buffer[copied] = L'\0';
+            return static_cast<LRESULT>(copied);
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(window, textProc, kTextSubclassId);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void StatusLineView::mirror() {

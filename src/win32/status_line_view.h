@@ -23,6 +23,9 @@ public:
     bool handleNotify(const NMHDR& header);
 
 private:
+    static LRESULT CALLBACK textProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
+
     controls::StatusBar& model_;
     HWND window_ = nullptr;
     Font font_;
