@@ -1,8 +1,10 @@
 #include "desktop.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
+#include "check.h"
 #include "runner_requests.h"
 
 namespace e2e {
@@ -79,10 +81,16 @@ bool Process::start(const std::wstring& exe, const std::wstring& arguments, int 
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION info = {};
     const std::wstring folder = programDir();
-    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &info)) {
-        return false;
+    // Wine now and then refuses a start right after the previous instance ended (the file is
+    // still being released); a user would simply start it again.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0) Sleep(300);
+        started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                                 &startup, &info) != FALSE;
+        if (!started) note("CreateProcess failed with error " + std::to_string(GetLastError()));
     }
+    if (!started) return false;
     CloseHandle(info.hThread);
     handle_ = info.hProcess;
     id_ = info.dwProcessId;

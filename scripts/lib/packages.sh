@@ -2,7 +2,7 @@
 # shellcheck shell=bash
 
 FOLVARIC_PACKAGES=(
-  cmake make g++ libgtest-dev libbenchmark-dev libjpeg-dev clang
+  cmake make g++ libgtest-dev libbenchmark-dev libjpeg-dev clang libclang-rt-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64 xvfb xdotool x11-utils imagemagick
   fonts-wqy-zenhei fonts-wine locales

@@ -7,12 +7,15 @@
 #include "tracking/discovery.h"
 #include "tracking/explorer_walk.h"
 #include "tracking/owner_executable.h"
+#include "tracking/texts.h"
 
 namespace folvaric {
 namespace {
 
-// Folder paths name the same folder regardless of ASCII case and of a trailing backslash.
+// Folder paths name the same folder regardless of ASCII case and of a trailing backslash;
+// the computer view has a name of its own on each generation of Windows.
 std::string folderKey(const std::string& path) {
+    if (tracking_text::isComputerName(path)) return tracking_text::myComputerXp();
     std::string key = text::asciiLower(path);
     if (key.size() > 3 && text::endsWithText("\\", key)) key.pop_back();
     return key;
