@@ -16,22 +16,9 @@ const std::string kSearchFailed = gbk("由标题寻找句柄失败");
 // Data and Photos protected, Photos' window closed outside the program; Work open, unticked.
 struct Desktop : ReliabilityFixture {
     Desktop() {
-        sim.openExplorerWindow("D:\\Photos");
-        sim.openExplorerWindow("D:\\Work");
-        sim.openExplorerWindow("D:\\Data");
-        refresh();
-        tick("D:\\Data");
-        tick("D:\\Photos");
-        sim.closeWindow(handleOf("D:\\Photos"));
-        sim.dialogs.boxes.clear();
+        protectDataAndPhotosThenLosePhotos();
     }
 
-    bool isProtected(const std::string& path) const {
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.windowPaths[static_cast<std::size_t>(i)] == path && form.CheckListBox1.checked(i)) return true;
-        }
-        return false;
-    }
 
     // After the interrupted refresh and after the next one: in step, and, unless the command
     // took protection away, both folders protected; after the next one each by its own window.

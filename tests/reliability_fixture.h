@@ -132,6 +132,28 @@ struct ReliabilityFixture {
         folvaric::caozuoxitongbanben(form);
     }
 
+    // The common scene: Photos, Work and Data open and listed, Data and Photos ticked, then Photos'
+    // window closed outside the program.
+    void protectDataAndPhotosThenLosePhotos() {
+        sim.openExplorerWindow("D:\\Photos");
+        sim.openExplorerWindow("D:\\Work");
+        sim.openExplorerWindow("D:\\Data");
+        refresh();
+        tick("D:\\Data");
+        tick("D:\\Photos");
+        sim.closeWindow(handleOf("D:\\Photos"));
+        sim.dialogs.boxes.clear();
+    }
+
+    // A listed row of this folder carries a tick.
+    bool isProtected(const std::string& path) const {
+        for (int i = 0; i < form.windowCount; ++i) {
+            if (form.windowPaths[static_cast<std::size_t>(i)] == path && form.CheckListBox1.checked(i)) return true;
+        }
+        return false;
+    }
+
+
     // The user presses Refresh: the program is the active window.
     void refresh() {
         sim.windows.setActive(sim.app.mainWindow());

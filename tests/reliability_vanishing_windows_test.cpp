@@ -20,22 +20,9 @@ struct Desktop : ReliabilityFixture {
         sim.explorer.options.style = style;
         sim.openAppWindow("Notes - Notepad", "C:\\WINDOWS\\notepad.exe");
         sim.explorer.openSpecialView(kRecycleBin);
-        sim.openExplorerWindow("D:\\Photos");
-        sim.openExplorerWindow("D:\\Work");
-        sim.openExplorerWindow("D:\\Data");
-        refresh();
-        tick("D:\\Data");
-        tick("D:\\Photos");
-        sim.closeWindow(handleOf("D:\\Photos"));
-        sim.dialogs.boxes.clear();
+        protectDataAndPhotosThenLosePhotos();
     }
 
-    bool isProtected(const std::string& path) const {
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.windowPaths[static_cast<std::size_t>(i)] == path && form.CheckListBox1.checked(i)) return true;
-        }
-        return false;
-    }
     // The desktop calls one refresh makes when nothing goes wrong.
     static long callsOfARefresh(sim::ExplorerStyle style = sim::ExplorerStyle::Xp) {
         Desktop clean(style);
