@@ -60,6 +60,7 @@ public:
 
     bool directoryExists(const std::string& p) override { return ++calls, f_.directoryExists(p); }
     bool fileExists(const std::string& p) override { return ++calls, f_.fileExists(p); }
+    std::string canonicalFolderPath(const std::string& p) override { return ++calls, f_.canonicalFolderPath(p); }
     platform::ReadResult readFile(const std::string& p, std::size_t max) override {
         return ++calls, f_.readFile(p, max);
     }

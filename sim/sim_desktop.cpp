@@ -17,7 +17,8 @@ platform::Platform SimDesktop::platform() {
 WindowHandle SimDesktop::openExplorerWindow(const std::string& path) {
     const bool drivePath = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
     if (drivePath && !files.directoryExists(path)) files.addFolder(path);
-    return explorer.openFolder(path);
+    // Explorer shows a folder as the disk spells it, however the user typed it.
+    return explorer.openFolder(drivePath ? files.canonicalFolderPath(path) : path);
 }
 
 WindowHandle SimDesktop::openAppWindow(const std::string& title, const std::string& executablePath,

@@ -10,10 +10,6 @@ const std::string& computerViewId() {
     return id;
 }
 
-bool startsWithNoCase(const std::string& s, const std::string& prefix) {
-    return s.size() >= prefix.size() && text::asciiLower(s.substr(0, prefix.size())) == prefix;
-}
-
 }  // namespace
 
 SimExplorer::SimExplorer(SimWindowManager& windows, SimFileSystem& files, SimClock& clock)
@@ -53,8 +49,8 @@ WindowHandle SimExplorer::openFolder(const std::string& path, platform::ShowComm
     const std::string shownPath = computer ? computerName() : path;
     const std::string name = computer ? shownPath : displayName(path);
     const std::string title = options.titleMode == TitleMode::FullPath ? shownPath : name;
-    const std::uint32_t style = platform::style::OverlappedWindow | platform::style::Visible |
-                                platform::style::ClipSiblings;
+    const std::uint32_t style =
+        platform::style::OverlappedWindow | platform::style::Visible | platform::style::ClipSiblings;
     const WindowHandle top = windows_.createTopLevel(process_, "CabinetWClass", title, style);
     const bool xpShowsName = options.style == ExplorerStyle::Xp && !options.xpAddressShowsFullPath;
     buildAddressChain(top, xpShowsName ? name : shownPath);
@@ -63,29 +59,73 @@ WindowHandle SimExplorer::openFolder(const std::string& path, platform::ShowComm
 }
 
 WindowHandle SimExplorer::openSpecialView(const std::string& name) {
-    const std::uint32_t style = platform::style::OverlappedWindow | platform::style::Visible |
-                                platform::style::ClipSiblings;
+    const std::uint32_t style =
+        platform::style::OverlappedWindow | platform::style::Visible | platform::style::ClipSiblings;
     const WindowHandle top = windows_.createTopLevel(process_, "CabinetWClass", name, style);
     buildAddressChain(top, name);
     windows_.setActive(top);
     return top;
 }
 
-bool SimExplorer::shellOpen(const std::string& parameters, platform::ShowCommand show) {
-    std::string path;
-    if (parameters == computerViewId()) {
-        path = computerName();
-    } else if (startsWithNoCase(parameters, "/n,")) {
-        path = parameters.substr(3);
-    } else if (startsWithNoCase(parameters, "/root,")) {
-        path = parameters.substr(6);
-    } else {
-        path = parameters;
+std::vector<std::string> SimExplorer::commandLineArguments(const std::string& parameters) {
+    // Explorer splits its command line at commas outside double quotes; blanks around an
+    // argument are dropped, and quotes only group, they are not part of the argument.
+    std::vector<std::string> arguments;
+    std::string current;
+    bool quoted = false;
+    bool wasQuoted = false;
+    auto finish = [&] {
+        if (!wasQuoted) {
+            const std::size_t first = current.find_first_not_of(' ');
+            current = first == std::string::npos ? std::string()
+                                                 : current.substr(first, current.find_last_not_of(' ') + 1 - first);
+        }
+        arguments.push_back(current);
+        current.clear();
+        wasQuoted = false;
+    };
+    for (std::size_t i = 0; i < parameters.size();) {
+        const std::size_t len = text::charLengthAt(parameters, i);
+        const char c = parameters[i];
+        if (len == 1 && c == '"') {
+            quoted = !quoted;
+            if (quoted) current.clear();
+            wasQuoted = true;
+        } else if (len == 1 && c == ',' && !quoted) {
+            finish();
+        } else if (!(wasQuoted && !quoted)) {
+            current.append(parameters, i, len);
+        }
+        i += len;
     }
-    const bool computer = path == computerName();
-    if (!computer && !files_.directoryExists(path)) return false;  // Explorer shows its own error
+    finish();
+    return arguments;
+}
+
+bool SimExplorer::shellOpen(const std::string& parameters, platform::ShowCommand show) {
+    // The first argument that is no switch is the folder; "/root" and "/select" take
+    // theirs as the next argument.
+    std::string path;
+    const std::vector<std::string> arguments = commandLineArguments(parameters);
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string lower = text::asciiLower(arguments[i]);
+        if (lower == "/n" || lower == "/e") continue;
+        if ((lower == "/root" || lower == "/select") && i + 1 < arguments.size()) {
+            path = arguments[++i];
+            break;
+        }
+        if (!arguments[i].empty()) {
+            path = arguments[i];
+            break;
+        }
+    }
+    const bool computer = path == computerViewId() || path == computerName();
+    // Explorer shows the folder as the disk spells it, wherever the path came from.
+    const std::string shown = computer ? computerName() : files_.canonicalFolderPath(path);
+    if (shown.empty()) return false;  // Explorer shows its own error
     ++opensRequested_;
-    clock_.afterPasses(options.openDelayPasses, [this, path, show] { openFolder(path, show); });
+    clock_.afterPasses(options.openDelayPasses, [this, shown, show] { openFolder(shown, show); });
+    lastOpened_ = shown;
     return true;
 }
 

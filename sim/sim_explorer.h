@@ -3,6 +3,7 @@
 // from outside, like those of Windows XP (address edit box) or Windows 7
 // (address toolbar), and which opens new windows when the shell asks it to.
 #include <string>
+#include <vector>
 
 #include "sim/sim_clock.h"
 #include "sim/sim_file_system.h"
@@ -37,6 +38,10 @@ public:
     // The shell's "open" of explorer.exe; returns false when the command line is not Explorer's.
     bool shellOpen(const std::string& parameters, platform::ShowCommand show);
     int opensRequested() const { return opensRequested_; }
+    // The folder the last successful shell open showed, as its window shows it.
+    const std::string& lastOpened() const { return lastOpened_; }
+    // Explorer's reading of its command line: arguments split at commas outside quotes.
+    static std::vector<std::string> commandLineArguments(const std::string& parameters);
 
     // Display name of a folder window: the last component, or the whole path for a root.
     static std::string displayName(const std::string& path);
@@ -50,6 +55,7 @@ private:
     SimClock& clock_;
     ProcessId process_;
     int opensRequested_ = 0;
+    std::string lastOpened_;
 };
 
 }  // namespace sim

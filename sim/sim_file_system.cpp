@@ -1,61 +1,185 @@
 #include "sim/sim_file_system.h"
 
+#include <cctype>
+#include <vector>
+
+#include "text/folder_path.h"
 #include "text/gbk_text.h"
 
 namespace sim {
 
 namespace fs_text {
-std::string pathNotFound() { return text::gbk("系统找不到指定的路径。"); }
-std::string accessDenied() { return text::gbk("拒绝访问。"); }
-std::string diskFull() { return text::gbk("磁盘空间不足。"); }
+std::string pathNotFound() {
+    return text::gbk("系统找不到指定的路径。");
+}
+std::string accessDenied() {
+    return text::gbk("拒绝访问。");
+}
+std::string diskFull() {
+    return text::gbk("磁盘空间不足。");
+}
 }  // namespace fs_text
 
-// Windows file names ignore ASCII case and a trailing backslash; '/' is a separator too.
-std::string SimFileSystem::key(const std::string& path) {
-    std::string k = text::asciiLower(path);
-    std::size_t i = 0;
-    while (i < k.size()) {
-        const std::size_t len = text::charLengthAt(k, i);
-        if (len == 1 && k[i] == '/') k[i] = '\\';
+namespace {
+
+// The components of a GBK path, split at '\' and '/' that are characters of their own.
+std::vector<std::string> components(const std::string& path) {
+    std::vector<std::string> parts(1);
+    for (std::size_t i = 0; i < path.size();) {
+        const std::size_t len = text::charLengthAt(path, i);
+        if (len == 1 && (path[i] == '\\' || path[i] == '/')) {
+            parts.emplace_back();
+        } else {
+            parts.back().append(path, i, len);
+        }
         i += len;
     }
-    while (k.size() > 3 && k.back() == '\\' && text::charLengthAt(k, k.size() - 2) == 1) k.pop_back();
-    return k;
+    return parts;
 }
 
-std::string SimFileSystem::parentKey(const std::string& k) {
-    std::size_t cut = std::string::npos;
-    std::size_t i = 0;
-    while (i < k.size()) {
-        const std::size_t len = text::charLengthAt(k, i);
-        if (len == 1 && k[i] == '\\') cut = i;
+bool hasDrive(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
+std::string join(const std::string& parent, const std::string& name) {
+    return !parent.empty() && parent.back() == '\\' ? parent + name : parent + "\\" + name;
+}
+
+// The 8.3 stem Windows derives from a long name: its first characters up to six bytes,
+// blanks and dots left out, letters in upper case.
+std::string shortStem(const std::string& name) {
+    std::string stem;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t len = text::charLengthAt(name, i);
+        if (stem.size() + len > 6) break;
+        if (len == 2 || (name[i] != ' ' && name[i] != '.')) stem.append(name, i, len);
         i += len;
     }
-    if (cut == std::string::npos) return std::string();
-    if (cut == 2 && k.size() > 1 && k[1] == ':') return k.substr(0, 3);  // "c:\"
+    for (char& c : stem) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return stem;
+}
+
+}  // namespace
+
+std::string SimFileSystem::fullPath(const std::string& path) const {
+    if (path.size() >= 2 && (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/')) return path;
+    std::string absolute;
+    if (hasDrive(path) && path.size() >= 3 && (path[2] == '\\' || path[2] == '/')) {
+        absolute = path;
+    } else if (hasDrive(path)) {
+        // "D:x": relative to the current folder when that is on D:, to D:\ otherwise.
+        const bool sameDrive = std::toupper(static_cast<unsigned char>(path[0])) ==
+                               std::toupper(static_cast<unsigned char>(currentFolder_[0]));
+        absolute = join(sameDrive ? currentFolder_ : path.substr(0, 2) + "\\", path.substr(2));
+    } else if (!path.empty() && (path[0] == '\\' || path[0] == '/')) {
+        absolute = currentFolder_.substr(0, 2) + path;
+    } else {
+        absolute = join(currentFolder_, path);
+    }
+    const std::vector<std::string> parts = components(absolute);
+    std::vector<std::string> kept;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (parts[i].empty() || parts[i] == ".") continue;
+        if (parts[i] == "..") {
+            if (!kept.empty()) kept.pop_back();
+            continue;
+        }
+        kept.push_back(parts[i]);
+    }
+    std::string full{static_cast<char>(std::toupper(static_cast<unsigned char>(parts[0][0]))), ':', '\\'};
+    for (std::size_t i = 0; i < kept.size(); ++i) full += (i ? "\\" : "") + kept[i];
+    return full;
+}
+
+std::string SimFileSystem::key(const std::string& path) const {
+    return path.empty() ? std::string() : text::folderPathKey(fullPath(path));
+}
+
+// Keys are UTF-8, where a backslash is never part of another character.
+std::string SimFileSystem::parentKey(const std::string& k) {
+    const std::size_t cut = k.rfind('\\');
+    if (cut == std::string::npos || k.size() <= 3) return std::string();
+    if (cut == 2) return k.substr(0, 3);  // "C:\"
     return k.substr(0, cut);
 }
 
+std::string SimFileSystem::folderKey(const std::string& path) const {
+    if (path.empty()) return std::string();
+    const std::string full = fullPath(path);
+    const std::vector<std::string> parts = components(full);
+    std::string k = text::folderPathKey(parts[0] + "\\");
+    if (folders_.count(k) == 0) return std::string();
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (parts[i].empty()) continue;
+        const std::string step = join(k, text::folderPathKey(parts[i]));
+        if (folders_.count(step) != 0) {
+            k = step;
+        } else if (auto alias = shortNames_.find(step); alias != shortNames_.end()) {
+            k = alias->second;
+        } else {
+            return std::string();
+        }
+    }
+    return k;
+}
+
 void SimFileSystem::addFolder(const std::string& path) {
-    std::string k = key(path);
-    while (!k.empty() && folders_.insert(k).second) {
-        const std::string parent = parentKey(k);
-        if (parent == k) break;
-        k = parent;
+    if (path.empty()) return;
+    const std::vector<std::string> parts = components(fullPath(path));
+    std::string k = text::folderPathKey(parts[0] + "\\");
+    std::string spelled = parts[0] + "\\";
+    folders_.emplace(k, spelled);
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (parts[i].empty()) continue;
+        const std::string step = join(k, text::folderPathKey(parts[i]));
+        auto existing = folders_.find(step);
+        if (existing == folders_.end()) {
+            existing = folders_.emplace(step, join(folders_[k], parts[i])).first;
+            if (parts[i].size() > 8 || parts[i].find(' ') != std::string::npos) {
+                const std::string stem = shortStem(parts[i]);
+                for (int n = 1;; ++n) {
+                    const std::string alias = stem + "~" + std::to_string(n);
+                    const std::string aliasKey = join(k, text::folderPathKey(alias));
+                    if (shortNames_.count(aliasKey) != 0) continue;
+                    shortNames_[aliasKey] = step;
+                    shortOf_[step] = alias;
+                    break;
+                }
+            }
+        }
+        k = step;
     }
 }
 
+std::string SimFileSystem::shortName(const std::string& path) const {
+    auto it = shortOf_.find(folderKey(path));
+    return it == shortOf_.end() ? std::string() : it->second;
+}
+
+std::string SimFileSystem::canonicalFolderPath(const std::string& path) {
+    auto it = folders_.find(folderKey(path));
+    return it == folders_.end() ? std::string() : it->second;
+}
+
 void SimFileSystem::addFile(const std::string& path, const std::string& bytes) {
-    const std::string k = key(path);
-    addFolder(parentKey(k));
-    files_[k] = bytes;
+    const std::vector<std::string> parts = components(fullPath(path));
+    std::string folder = parts[0] + "\\";
+    for (std::size_t i = 1; i + 1 < parts.size(); ++i) folder = join(folder, parts[i]);
+    addFolder(folder);
+    files_[key(path)] = bytes;
 }
 
 void SimFileSystem::removeFolder(const std::string& path) {
-    const std::string k = key(path);
-    const std::string prefix = k + "\\";
+    const std::string k = folderKey(path);
+    if (k.empty()) return;
+    const std::string prefix = join(k, "");
     for (auto it = folders_.begin(); it != folders_.end();) {
-        it = (*it == k || it->compare(0, prefix.size(), prefix) == 0) ? folders_.erase(it) : std::next(it);
+        it = (it->first == k || it->first.compare(0, prefix.size(), prefix) == 0) ? folders_.erase(it) : std::next(it);
+    }
+    for (auto it = shortNames_.begin(); it != shortNames_.end();) {
+        it = folders_.count(it->second) == 0 ? shortNames_.erase(it) : std::next(it);
     }
     for (auto it = files_.begin(); it != files_.end();) {
         it = it->first.compare(0, prefix.size(), prefix) == 0 ? files_.erase(it) : std::next(it);
@@ -84,9 +208,13 @@ void SimFileSystem::setUnreadable(const std::string& path, bool unreadable) {
     }
 }
 
-bool SimFileSystem::directoryExists(const std::string& path) { return !path.empty() && folders_.count(key(path)) != 0; }
+bool SimFileSystem::directoryExists(const std::string& path) {
+    return !folderKey(path).empty();
+}
 
-bool SimFileSystem::fileExists(const std::string& path) { return files_.count(key(path)) != 0; }
+bool SimFileSystem::fileExists(const std::string& path) {
+    return files_.count(key(path)) != 0;
+}
 
 platform::ReadResult SimFileSystem::readFile(const std::string& path, std::size_t maxBytes) {
     const std::string k = key(path);

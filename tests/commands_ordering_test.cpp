@@ -143,17 +143,15 @@ TEST_F(Sorting, EmptyTableIsLeftAlone) {
     EXPECT_EQ(form.protectedCount, 7);
 }
 
-// The scratch lists hold 255 bytes; the table keeps what the window showed, so
-// a deep folder's path is still whole for copying and saving after a sort.
-TEST_F(Sorting, LongPathIsCutOnlyInTheScratchList) {
+// A deep folder's path stays whole, in the table and in the scratch lists.
+TEST_F(Sorting, LongPathStaysWhole) {
     std::string deep = "D:";
     while (deep.size() < 300) deep += gbk("\\文件夹");
     addRow("A", 0xA, "C:\\A", false);
     addRow(gbk("文件夹"), 0xB, deep, true);
     baohupaixvClick(form);
     EXPECT_EQ(form.windowPaths[0], deep);
-    EXPECT_EQ(form.protectedPaths[0], text::cut255(deep));
-    EXPECT_LE(form.protectedPaths[0].size(), 255u);
+    EXPECT_EQ(form.protectedPaths[0], deep);
     EXPECT_EQ(form.lostPaths[0], "C:\\A");
     EXPECT_TRUE(listMatchesTable());
 }

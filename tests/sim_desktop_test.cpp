@@ -107,8 +107,7 @@ TEST(SimExplorer, ShellOpenCreatesTheWindowAfterTheConfiguredPasses) {
     s.files.addFolder("C:\\Work");
     s.explorer.options.openDelayPasses = 3;
     const auto program = s.app.mainWindow();
-    EXPECT_GT(s.shell.execute(program, "open", "Explorer.exe", "/n,C:\\Work", "", ShowCommand::ShowMinNoActive),
-              32);
+    EXPECT_GT(s.shell.execute(program, "open", "Explorer.exe", "/n,C:\\Work", "", ShowCommand::ShowMinNoActive), 32);
     s.clock.processMessages();
     s.clock.processMessages();
     EXPECT_EQ(s.findByTitle("Work"), 0u);
@@ -122,8 +121,7 @@ TEST(SimExplorer, ShellOpenCreatesTheWindowAfterTheConfiguredPasses) {
 
 TEST(SimExplorer, ComputerViewAndMissingFolders) {
     SimDesktop s;
-    s.shell.execute(0, "open", "explorer.exe", "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", "",
-                    ShowCommand::ShowNormal);
+    s.shell.execute(0, "open", "explorer.exe", "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", "", ShowCommand::ShowNormal);
     EXPECT_LE(s.shell.execute(0, "open", "Explorer.exe", "/n,C:\\Gone", "", ShowCommand::ShowNormal), 32);
     for (int i = 0; i < 3; ++i) s.clock.processMessages();
     EXPECT_NE(s.findByTitle(gbk("我的电脑")), 0u);
@@ -255,6 +253,45 @@ TEST(SimDialogs, BoxesAreRecordedAndAnsweredByScript) {
     s.dialogs.openAnswers.push_back(std::string("C:\\a.txt"));
     EXPECT_EQ(s.dialogs.openFile({}), std::optional<std::string>("C:\\a.txt"));
     EXPECT_EQ(s.dialogs.openFile({}), std::nullopt);
+}
+
+}  // namespace
+
+namespace {
+
+// The disk resolves a path as Windows does, and Explorer splits its command line at commas.
+TEST(SimFiles, ResolvesRelativeDottedShortAndCaseFoldedPaths) {
+    SimDesktop s;
+    s.files.addFolder("C:\\Work\\Long Folder\\Data");
+    s.files.setCurrentFolder("C:\\Work");
+    ASSERT_EQ(s.files.shortName("C:\\Work\\Long Folder"), "LONGFO~1");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"c:\\work\\long folder\\DATA", "C:\\Work\\Long Folder\\Data"},
+        {"Long Folder", "C:\\Work\\Long Folder"},
+        {"..\\Work\\.\\Long Folder\\Data\\", "C:\\Work\\Long Folder\\Data"},
+        {"\\Work", "C:\\Work"},
+        {"C:\\WORK\\LONGFO~1\\data", "C:\\Work\\Long Folder\\Data"},
+        {"C:Long Folder", "C:\\Work\\Long Folder"},
+        {"C:\\Work\\Gone", ""},
+        {"D:\\Work", ""},
+        {"", ""},
+    };
+    for (const auto& [path, canonical] : cases) {
+        EXPECT_EQ(s.files.canonicalFolderPath(path), canonical) << path;
+        EXPECT_EQ(s.files.directoryExists(path), !canonical.empty()) << path;
+    }
+}
+
+TEST(SimExplorerCommandLine, SplitsAtCommasOutsideQuotes) {
+    using Args = std::vector<std::string>;
+    const std::vector<std::pair<std::string, Args>> cases = {
+        {"/n,C:\\a", {"/n", "C:\\a"}},
+        {"/n,C:\\a, b", {"/n", "C:\\a", "b"}},
+        {"/n,\"C:\\a, b\"", {"/n", "C:\\a, b"}},
+        {"/n, \" C:\\a \" ,/e", {"/n", " C:\\a ", "/e"}},
+        {"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", {"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"}},
+    };
+    for (const auto& [line, args] : cases) EXPECT_EQ(sim::SimExplorer::commandLineArguments(line), args) << line;
 }
 
 }  // namespace

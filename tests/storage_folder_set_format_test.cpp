@@ -1,6 +1,7 @@
 // The folder-set file format and the reading of line-oriented data files, on bytes alone.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "storage/folder_set_format.h"
@@ -88,8 +89,7 @@ TEST(StorageFolderSetFormat, AcceptsTheComputerFolderByItsTwoNamesOnly) {
     const std::string bytes = gbk("我的电脑") + "\r\n" + gbk("我的电脑") + "\r\n" + gbk("计算机") + "\r\n" +
                               gbk("计算机") + "\r\n" + "PC\r\n" + gbk("计算机 ") + "\r\n";
     const auto loaded = folvaric::readFolderSet(bytes, Folders{});
-    EXPECT_TRUE(
-        sameEntries(loaded.accepted, {{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}}));
+    EXPECT_TRUE(sameEntries(loaded.accepted, {{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}}));
     EXPECT_EQ(loaded.refused, 1);
 }
 
@@ -106,31 +106,62 @@ TEST(StorageFolderSetFormat, KeepsTheFirstThreeThousandEntries) {
     EXPECT_EQ(loaded.accepted.back().path, "C:\\F2999");
 }
 
-TEST(StorageFolderSetFormat, CutsNamesAndPathsToTwoHundredFiftyFiveBytesOnACharacterBoundary) {
-    const std::string chineseName = "a" +
-                                    gbk("中文名字中文名字中文名字中文名字中文名字中文名字中文名字中文名字") +
-                                    gbk("中文名字中文名字中文名字中文名字中文名字中文名字中文名字中文名字") +
-                                    gbk("中文名字中文名字中文名字中文名字中文名字中文名字中文名字中文名字") +
-                                    gbk("中文名字中文名字中文名字中文名字中文名字中文名字中文名字中文名字");
-    ASSERT_GT(chineseName.size(), 255u);
-    const std::string longPath = "C:\\" + std::string(400, 'p');
-    Folders folders{{longPath}};
-    const std::string bytes = chineseName + "\r\n" + longPath + "\r\n";
-
-    const auto loaded = folvaric::readFolderSet(bytes, folders);
-
-    ASSERT_EQ(loaded.accepted.size(), 1u);
-    EXPECT_EQ(loaded.accepted[0].name, chineseName.substr(0, 255));  // "a" + 127 characters
-    EXPECT_EQ(loaded.accepted[0].path, longPath.substr(0, 255));
+TEST(StorageFolderSetFormat, KeepsLongNamesAndPathsWholeUpToTheLengthWindowsAllows) {
+    std::string chinese;
+    for (int i = 0; i < 200; ++i) chinese += gbk("中");
+    const std::string longest = "C:\\" + chinese + std::string(56, 'p');  // 259 UTF-16 units, 459 bytes
+    const std::string tooLong = longest + "p";
+    Folders folders{{longest, tooLong}};
+    const auto loaded =
+        folvaric::readFolderSet(folvaric::formatFolderSet({{chinese, longest}, {"x", tooLong}}), folders);
+    EXPECT_TRUE(sameEntries(loaded.accepted, {{chinese, longest}}));
+    EXPECT_EQ(loaded.refused, 1);
 }
 
-TEST(StorageFolderSetFormat, AGbkNameCutNeverSplitsACharacter) {
-    std::string name;
-    while (name.size() < 300) name += gbk("中");
-    Folders folders{{"C:\\A"}};
-    const auto loaded = folvaric::readFolderSet(name + "\r\nC:\\A\r\n", folders);
-    ASSERT_EQ(loaded.accepted.size(), 1u);
-    EXPECT_EQ(loaded.accepted[0].name.size(), 254u);
+// The path of an entry is taken only as a whole drive path, spelled as the disk spells it.
+TEST(StorageFolderSetFormat, PathsMustBeAbsoluteDrivePathsAndAreKeptInTheirCanonicalSpelling) {
+    const std::map<std::string, std::string> disk = {
+        {"C:\\A", "C:\\A"},     {"c:\\a", "C:\\A"}, {"C:\\A\\", "C:\\A"},       {"C:\\PROGRA~1", "C:\\Program Files"},
+        {"ab\\x", "C:\\ab\\x"}, {"..\\x", "C:\\x"}, {"\\t\\x", "C:\\t\\x"},     {"C:\\t\\a\\..\\b", "C:\\t\\b"},
+        {"C:\\.\\A", "C:\\A"},  {"1:\\x", "C:\\x"}, {"C:\\A\\\\B", "C:\\A\\B"}, {"C:\\A|", "C:\\A"}};
+    const std::vector<std::pair<std::string, std::string>> cases = {{"C:\\A", "C:\\A"},
+                                                                    {"c:\\a", "C:\\A"},
+                                                                    {"C:\\A\\", "C:\\A"},
+                                                                    {"C:\\PROGRA~1", "C:\\Program Files"},
+                                                                    {"ab\\x", ""},
+                                                                    {"..\\x", ""},
+                                                                    {"\\t\\x", ""},
+                                                                    {"C:\\t\\a\\..\\b", ""},
+                                                                    {"C:\\.\\A", ""},
+                                                                    {"1:\\x", ""},
+                                                                    {"C:\\A\\\\B", ""},
+                                                                    {"C:\\A|", ""},
+                                                                    {std::string("C:\\A\0", 5), ""},
+                                                                    {"C:\\Gone", ""}};
+    const auto canonical = [&disk](const std::string& path) {
+        const auto it = disk.find(path);
+        return it == disk.end() ? std::string() : it->second;
+    };
+    for (const auto& [path, expected] : cases) {
+        const auto loaded = folvaric::readFolderSet("N\r\n" + path + "\r\n", canonical);
+        EXPECT_EQ(loaded.accepted.empty() ? std::string() : loaded.accepted[0].path, expected) << path;
+        EXPECT_EQ(loaded.refused, expected.empty() ? 1 : 0) << path;
+    }
+}
+
+// Notepad saves UTF-8 since Windows 10; GBK files and plain ASCII stay as they are.
+TEST(StorageFolderSetFormat, UnicodeFilesAreReadAsGbk) {
+    const std::string utf8 = "\xE8\xB5\x84\xE6\x96\x99";  // 资料
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\xEF\xBB\xBF" + utf8 + "\r\n", gbk("资料") + "\r\n"},
+        {utf8 + "\r\nC:\\" + utf8, gbk("资料") + "\r\nC:\\" + gbk("资料")},
+        {"\xEF\xBB\xBFplain", "plain"},
+        {"plain\r\n", "plain\r\n"},
+        {gbk("资料\r\nD:\\资料"), gbk("资料\r\nD:\\资料")},
+        {"\xEF\xBB\xBF\xED\x95\x9C", "?"},                 // Korean: no GBK character
+        {"\xC0\xAF" + gbk("资"), "\xC0\xAF" + gbk("资")},  // an overlong form is no UTF-8
+    };
+    for (const auto& [bytes, expected] : cases) EXPECT_EQ(folvaric::folderSetTextAsGbk(bytes), expected) << bytes;
 }
 
 TEST(StorageFolderSetFormat, HostileLinesLoadWithoutReadingPastTheirEnd) {
@@ -140,7 +171,7 @@ TEST(StorageFolderSetFormat, HostileLinesLoadWithoutReadingPastTheirEnd) {
     const std::string bytes = megabyteName + "\r\nC:\\A\r" + std::string("B\x81", 2) + "\nC:\\A";
     const auto loaded = folvaric::readFolderSet(bytes, folders);
     ASSERT_EQ(loaded.accepted.size(), 2u);
-    EXPECT_EQ(loaded.accepted[0].name, std::string(255, 'M'));
+    EXPECT_EQ(loaded.accepted[0].name, megabyteName);
     EXPECT_EQ(loaded.accepted[1].name, std::string("B\x81", 2));
     EXPECT_EQ(loaded.accepted[1].path, "C:\\A");
     EXPECT_EQ(loaded.refused, 0);
@@ -165,8 +196,8 @@ TEST(StorageLineReader, NumbersAreASignAndDecimalDigitsWithinThirtyTwoBits) {
     EXPECT_EQ(v, INT32_MIN);
     EXPECT_TRUE(folvaric::parseInt32("2147483647", v));
     EXPECT_EQ(v, INT32_MAX);
-    for (const char* bad : {"", "-", "+", "2147483648", "-2147483649", "1e3", "0x10", "$10", "12a", "--1",
-                            "99999999999999999999999"}) {
+    for (const char* bad :
+         {"", "-", "+", "2147483648", "-2147483649", "1e3", "0x10", "$10", "12a", "--1", "99999999999999999999999"}) {
         EXPECT_FALSE(folvaric::parseInt32(bad, v)) << bad;
     }
 }

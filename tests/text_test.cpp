@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "text/folder_path.h"
 #include "text/gbk_codec.h"
 #include "text/gbk_text.h"
 #include "text/unicode.h"
@@ -76,7 +79,64 @@ TEST(GbkText, EndsWithText) {
     EXPECT_TRUE(text::endsWithText(".exe", ".exe"));
     EXPECT_FALSE(text::endsWithText(".exe", "C:\\a.ex"));
     // The suffix may not begin in the middle of a double-byte character.
-    EXPECT_FALSE(text::endsWithText("\x5C" "a", kTrail5C + "a"));
+    EXPECT_FALSE(
+        text::endsWithText("\x5C"
+                           "a",
+                           kTrail5C + "a"));
+}
+
+}  // namespace
+
+namespace {
+
+// Paths are one folder exactly when Windows takes them for one: case of every letter GBK
+// holds, '/' for '\', a trailing backslash, and the computer view's two names.
+TEST(FolderPath, ComparesAsWindowsComparesFileNames) {
+    const std::vector<std::tuple<std::string, std::string, bool>> cases = {
+        {"C:\\Data", "c:\\DATA", true},
+        {"C:\\Data\\", "C:\\Data", true},
+        {"C:\\", "c:", true},
+        {"C:\\a/b", "C:\\A\\B", true},
+        {gbk("D:\\Ωμέγα\\Мир\\ＡＢ"), gbk("d:\\ωμέγα\\мир\\ａｂ"), true},
+        {gbk("我的电脑"), gbk("计算机"), true},
+        {"C:\\Data", "C:\\Data2", false},
+        {"C:\\Data", "D:\\Data", false},
+        {"C:\\" + kTrail5C, "C:\\" + std::string("\xD5\x7C"), false},  // a trail byte is no letter
+        {"C:\\Data\\", "C:\\Data\\\\x", false},
+        {gbk("我的电脑"), "C:\\", false},
+    };
+    for (const auto& [a, b, same] : cases) {
+        EXPECT_EQ(text::sameFolderPath(a, b), same) << a << " / " << b;
+        EXPECT_EQ(text::folderPathKey(a) == text::folderPathKey(b), same) << a << " / " << b;
+    }
+}
+
+TEST(FolderPath, OnlyAbsoluteDrivePathsWithinTheLengthWindowsAllows) {
+    std::string units259 = "C:\\";
+    for (int i = 0; i < 256; ++i) units259 += gbk("中");
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"C:\\", true},
+        {"c:\\a b\\c", true},
+        {"C:\\a\\", true},
+        {"C:\\" + kTrail5C + "\\x", true},
+        {units259, true},
+        {units259 + "x", false},
+        {"C:", false},
+        {"C:x", false},
+        {"\\\\server\\share", false},
+        {"ab\\x", false},
+        {"..\\x", false},
+        {"\\t\\x", false},
+        {"C:\\t\\..\\b", false},
+        {"C:\\.", false},
+        {"C:\\a\\\\b", false},
+        {"1:\\x", false},
+        {std::string("C:\\a\0b", 6), false},
+        {"C:\\a?", false},
+        {"C:\\a*", false},
+        {"C:\\a:b", false},
+    };
+    for (const auto& [path, sound] : cases) EXPECT_EQ(text::isAbsoluteDrivePath(path), sound) << path;
 }
 
 }  // namespace

@@ -1,17 +1,16 @@
 // Sort by protection: ticked entries first, each group in its old order.
 #include "commands/ordering.h"
 #include "commands/table_rows.h"
-#include "text/gbk_text.h"
 
 namespace folvaric {
 namespace {
 
-void appendScratch(std::vector<std::string>& names, std::vector<WindowHandle>& handles,
-                   std::vector<std::string>& paths, int& count, const TableRow& row) {
+void appendScratch(std::vector<std::string>& names, std::vector<WindowHandle>& handles, std::vector<std::string>& paths,
+                   int& count, const TableRow& row) {
     const auto k = static_cast<std::size_t>(count);
-    names.at(k) = text::cut255(row.name);
+    names.at(k) = row.name;
     handles.at(k) = row.handle;
-    paths.at(k) = text::cut255(row.path);
+    paths.at(k) = row.path;
     ++count;
 }
 
@@ -21,8 +20,7 @@ void baohupaixvClick(Form1& f) {
     if (f.windowCount == 0) return;
     const int rows = listedRows(f);
 
-    // The scratch lists are only 255 bytes wide, so the table is reordered from
-    // whole rows: a long name or path must come out of the sort as it went in.
+    // The table is reordered from whole rows, the scratch lists only record the groups.
     std::vector<TableRow> ticked;
     std::vector<TableRow> unticked;
     f.protectedCount = 0;

@@ -24,6 +24,10 @@ public:
     virtual ~Files() = default;
     virtual bool directoryExists(const std::string& path) = 0;
     virtual bool fileExists(const std::string& path) = 0;
+    // The folder `path` as Windows itself spells it: full (no relative part, no "."
+    // or ".."), every 8.3 short name expanded, each component in the case it has on
+    // disk, no trailing backslash except at a drive root. Empty when no such folder exists.
+    virtual std::string canonicalFolderPath(const std::string& path) = 0;
     // Reads the whole file, refusing one larger than maxBytes (nothing read then).
     virtual ReadResult readFile(const std::string& path, std::size_t maxBytes) = 0;
     // Creates or truncates `path` and writes `bytes`; throws FileError when it

@@ -21,14 +21,24 @@ struct FolderSetEntry {
 std::string formatFolderSet(const std::vector<FolderSetEntry>& entries);
 
 struct LoadedFolderSet {
-    std::vector<FolderSetEntry> accepted;  // texts cut to 255 bytes
+    std::vector<FolderSetEntry> accepted;  // whole names; paths as the disk spells them
     int refused = 0;
 };
 
-// Reads the pairs of `bytes` and keeps the entries that can be re-opened: a name,
-// and a path that is the computer folder or an existing folder given with a drive
-// ("X:\..."), up to kMaxSetEntries of them. `isFolder` tells whether a folder exists.
+// The text of a folder-set file in GBK. Files are written in GBK, but Notepad saves UTF-8
+// by default since Windows 10: a file that starts with the UTF-8 byte-order mark is
+// UTF-8, and so is one that holds non-ASCII bytes and is valid UTF-8 throughout (GBK text
+// of any length practically never is). Characters GBK lacks become '?'.
+std::string folderSetTextAsGbk(const std::string& bytes);
+
+// Reads the pairs of `bytes` and keeps the entries that can be re-opened: a name, and
+// a path that is the computer folder or an absolute drive path ("X:\...", no "." or
+// "..", within the length Windows allows) of an existing folder, up to kMaxSetEntries
+// of them. `canonicalFolder` gives the folder as the disk spells it, empty when there
+// is none; the entry keeps that spelling, so it matches what Explorer shows.
 LoadedFolderSet readFolderSet(const std::string& bytes,
-                              const std::function<bool(const std::string&)>& isFolder);
+                              const std::function<std::string(const std::string&)>& canonicalFolder);
+// The same, for a disk whose paths need no canonical spelling: `isFolder` tells whether a folder exists.
+LoadedFolderSet readFolderSet(const std::string& bytes, const std::function<bool(const std::string&)>& isFolder);
 
 }  // namespace folvaric

@@ -7,6 +7,7 @@
 #include "storage/safe_write.h"
 #include "storage/storage_messages.h"
 #include "storage/storage_texts.h"
+#include "text/folder_path.h"
 #include "text/gbk_text.h"
 #include "tracking/refresh.h"
 
@@ -30,15 +31,28 @@ std::vector<FolderSetEntry> protectedFolders(const Form1& f) {
     std::vector<FolderSetEntry> folders = tickedRows(f);
     if (!f.refreshBusy) return folders;
     std::unordered_set<std::string> written;
-    for (const FolderSetEntry& e : folders) written.insert(text::cut255(e.path));
+    for (const FolderSetEntry& e : folders) written.insert(text::folderPathKey(e.path));
     const int snapshot = std::clamp(f.protectedCount, 0, kMaxRows);
     for (int i = 0; i < snapshot; ++i) {
         const auto entry = static_cast<std::size_t>(i);
-        if (written.insert(f.protectedPaths[entry]).second) {
+        if (written.insert(text::folderPathKey(f.protectedPaths[entry])).second) {
             folders.push_back({f.protectedNames[entry], f.protectedPaths[entry]});
         }
     }
     return folders;
+}
+
+// A '?' can be in no folder's name or path: where one shows, the window's text held a
+// character GBK lacks (Korean, an emoji), and a record of it would be refused at the next
+// load, or name another folder.
+bool representable(const FolderSetEntry& e) {
+    const auto hasQuestionMark = [](const std::string& s) {
+        for (std::size_t i = 0; i < s.size(); i += text::charLengthAt(s, i)) {
+            if (s[i] == '?') return true;
+        }
+        return false;
+    };
+    return !hasQuestionMark(e.name) && !hasQuestionMark(e.path);
 }
 
 // Clears the loader's mark when the refresh ends, however it ends.
@@ -53,7 +67,16 @@ struct SetLoadedScope {
 }  // namespace
 
 void baocunwenjianjiaziClick(Form1& f) {
-    rewriteFile(f.p.files, f.folderSetFile, formatFolderSet(protectedFolders(f)));
+    std::vector<FolderSetEntry> folders = protectedFolders(f);
+    std::vector<std::string> leftOut;
+    for (const FolderSetEntry& e : folders) {
+        if (!representable(e)) leftOut.push_back(e.name);
+    }
+    folders.erase(
+        std::remove_if(folders.begin(), folders.end(), [](const FolderSetEntry& e) { return !representable(e); }),
+        folders.end());
+    rewriteFile(f.p.files, f.folderSetFile, formatFolderSet(folders));
+    if (!leftOut.empty()) showStorageError(f, storage_text::foldersNotSaved(leftOut));
 }
 
 void baocunjiheClick(Form1& f) {
@@ -94,8 +117,8 @@ void diaorujiheziClick(Form1& f) {
             return;
     }
 
-    const LoadedFolderSet set =
-        readFolderSet(file.bytes, [&f](const std::string& path) { return f.p.files.directoryExists(path); });
+    const LoadedFolderSet set = readFolderSet(
+        folderSetTextAsGbk(file.bytes), [&f](const std::string& path) { return f.p.files.canonicalFolderPath(path); });
     for (int i = 0; i < set.refused; ++i) f.p.sound.beep(0);
     if (set.accepted.empty()) {
         showStorageError(f, storage_text::folderSetEmpty());

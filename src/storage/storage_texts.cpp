@@ -40,6 +40,14 @@ const std::string& folderSetEmpty() {
     return s;
 }
 
+std::string foldersNotSaved(const std::vector<std::string>& names) {
+    std::string message = text::gbk(
+        "以下文件夹的名称或路径含有GBK编码无法表示的字符（显示为?），无法保存，"
+        "下次调入时不会恢复：");
+    for (const std::string& name : names) message += "\r\n" + name;
+    return message;
+}
+
 const std::string& folderSetWaitsForRefresh() {
     static const std::string s = text::gbk("正在刷新，文件夹集合没有载入，请在刷新结束后再调入");
     return s;

@@ -1,6 +1,7 @@
 #pragma once
 // The texts the settings and folder-set commands show or write, in GBK.
 #include <string>
+#include <vector>
 
 namespace folvaric {
 namespace storage_text {
@@ -13,6 +14,8 @@ const std::string& settingsTooLarge();    // followed by the path
 const std::string& folderSetTooLarge();   // followed by the path
 const std::string& folderSetEmpty();
 const std::string& folderSetWaitsForRefresh();
+// Folders a save leaves out, one name per line after this text, and why.
+std::string foldersNotSaved(const std::vector<std::string>& names);
 
 const std::string& defaultFontName();  // "宋体"
 const std::string& defaultIconName();  // "默认.ico", delivered in the icon folder

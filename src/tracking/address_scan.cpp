@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kClassNameBuffer = 254;
 constexpr int kChildTitleBuffer = 500;
-constexpr int kAddressEditBuffer = 255;
+// MAX_PATH: the longest folder path Explorer shows, and its terminator; a shorter buffer
+// would cut a long path, and a path cut at a backslash names its parent folder.
+constexpr int kAddressEditBuffer = 260;
 
 // A drive path has its backslash as the third character: "D:\".
 bool isDrivePath(const std::string& s) {

@@ -1,9 +1,9 @@
 // Rebuilding the window table from the desktop's top-level windows, topmost first.
 #include "tracking/explorer_walk.h"
 
-#include <string_view>
 #include <unordered_set>
 
+#include "text/folder_path.h"
 #include "text/gbk_text.h"
 #include "tracking/discovery.h"
 #include "tracking/owner_executable.h"
@@ -50,7 +50,7 @@ bool walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers, Capa
     f.windowCount = 0;
     OwnerExecutables owners(f);
     // Paths of the rows listed so far: a second window of a listed folder is a duplicate.
-    std::unordered_set<std::string_view> listedPaths;
+    std::unordered_set<std::string> listedPaths;
 
     for (const WindowHandle h : desktop.topLevelWindowsInZOrder()) {
         f.scanWindow = h;
@@ -74,7 +74,7 @@ bool walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers, Capa
         const std::string& path = f.windowPaths[static_cast<std::size_t>(row)] = f.foundPath;
 
         // The window higher in the Z order keeps the folder; the lower one is closed.
-        if (!path.empty() && !listedPaths.insert(path).second) {
+        if (!path.empty() && !listedPaths.insert(text::folderPathKey(path)).second) {
             desktop.postClose(h);
             continue;
         }

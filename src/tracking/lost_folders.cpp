@@ -1,11 +1,9 @@
 #include "tracking/lost_folders.h"
 
 #include <string>
-#include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 
-#include "tracking/protected_snapshot.h"
+#include "text/folder_path.h"
 #include "tracking/refresh_status.h"
 #include "tracking/texts.h"
 
@@ -14,13 +12,20 @@ namespace {
 
 const std::string kComputerViewId = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
 
+// Explorer splits its command line at commas and drops the blanks around each part;
+// a path with either is quoted so that it arrives whole. Others go as they always did.
+std::string explorerArgument(const std::string& path) {
+    const bool needsQuotes = path.find(',') != std::string::npos || path.front() == ' ' || path.back() == ' ';
+    return needsQuotes ? '"' + path + '"' : path;
+}
+
 void openInExplorer(Form1& f, const std::string& path, bool computerView) {
     const WindowHandle owner = f.p.app.mainWindow();
     const auto show = platform::ShowCommand::ShowMinNoActive;
     if (computerView) {
         f.p.shell.execute(owner, "open", "explorer.exe", kComputerViewId, "", show);
     } else {
-        f.p.shell.execute(owner, "open", "Explorer.exe", "/n," + path, "", show);
+        f.p.shell.execute(owner, "open", "Explorer.exe", "/n," + explorerArgument(path), "", show);
     }
 }
 
@@ -28,29 +33,28 @@ void openInExplorer(Form1& f, const std::string& path, bool computerView) {
 
 void reopenLostFolders(RefreshRun& run) {
     Form1& f = run.f;
-    // The folders of the rebuilt table, in the form the snapshot keeps them, and
-    // whether the whole path is that form: a path read from a window moment ago was
-    // an existing folder (or the computer view), and needs no second look at the disk.
-    std::unordered_map<std::string_view, bool> openPaths(static_cast<std::size_t>(f.windowCount));
+    // The folders of the rebuilt table, compared as Windows compares paths. A path read
+    // from a window a moment ago was an existing folder (or the computer view), and
+    // needs no second look at the disk.
+    std::unordered_set<std::string> openPaths(static_cast<std::size_t>(f.windowCount));
     for (int i = 0; i < f.windowCount; ++i) {
         const std::string& rowPath = f.windowPaths[static_cast<std::size_t>(i)];
-        const std::string_view form = snapshotText(rowPath);
-        openPaths[form] = openPaths[form] || form.size() == rowPath.size();
+        if (!rowPath.empty()) openPaths.insert(text::folderPathKey(rowPath));
     }
-    // A folder entered twice in the snapshot (from a loaded set and a ticked row)
-    // gets one window: two would both be found by the same title.
-    std::unordered_set<std::string_view> reopened;
+    // A folder entered twice in the snapshot (from a loaded set and a ticked row, or in
+    // two spellings) gets one window: two would both be found by the same title.
+    std::unordered_set<std::string> reopened;
     const int room = kMaxRows - f.windowCount;
 
     for (int j = 0; j < f.protectedCount; ++j) {
         const std::string& path = f.protectedPaths[static_cast<std::size_t>(j)];
         if (path.empty()) continue;
         const bool computerView = tracking_text::isComputerName(path);
-        const auto open = f.noExplorerWindows ? openPaths.end() : openPaths.find(path);
-        const bool readJustNow = open != openPaths.end() && open->second;
+        const std::string key = text::folderPathKey(path);
+        const bool open = !f.noExplorerWindows && openPaths.count(key) != 0;
         // A protected folder that was deleted, or whose drive is gone, leaves protection quietly.
-        if (!computerView && !readJustNow && !f.p.files.directoryExists(path)) continue;
-        if (open != openPaths.end() || !reopened.insert(path).second) {
+        if (!computerView && !open && !f.p.files.directoryExists(path)) continue;
+        if (open || !reopened.insert(key).second) {
             reportGated(f, tracking_text::folderStillOpen());
             continue;
         }

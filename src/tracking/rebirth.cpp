@@ -1,11 +1,11 @@
 #include "tracking/rebirth.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
 #include "tracking/discovery.h"
+#include "tracking/explorer_walk.h"
 #include "tracking/reborn_window.h"
 #include "tracking/refresh_status.h"
 #include "tracking/texts.h"
@@ -31,7 +31,12 @@ std::size_t candidateSlot(const Form1& f) {
 // same title are passed over.
 WindowHandle searchByTitles(Form1& f, const std::string& name, const std::string& path) {
     const std::string& label = tracking_text::addressPrefix();
-    const std::array<std::string, 4> candidates{name, path, label + path, label + name};
+    std::vector<std::string> candidates{name, path, label + path, label + name};
+    // The computer view saved on one generation of Windows is titled by the other's name on another.
+    if (tracking_text::isComputerName(path)) {
+        candidates.push_back(tracking_text::myComputerXp());
+        candidates.push_back(tracking_text::computerWin7());
+    }
     for (int pass = 0; pass < kSearchPasses; ++pass) {
         pumpedPause(f, kSearchPauseMs);
         for (const std::string& title : candidates) {
@@ -104,6 +109,11 @@ void findAndList(RefreshRun& run, LostFolder& folder) {
     if (f.windowCount < kMaxRows) {
         folder.window = findWindow(f, folder);
         if (folder.window == 0) return;
+        // Listed as this system names the computer view, so it is saved under that name too.
+        const std::string title = f.p.desktop.title(folder.window, kTitleBuffer);
+        if (tracking_text::isComputerName(folder.path) && tracking_text::isComputerName(title)) {
+            folder.name = folder.path = title;
+        }
     }
     // No room for the row, possibly since other commands ran while the refresh waited for Explorer.
     if (f.windowCount >= kMaxRows) {

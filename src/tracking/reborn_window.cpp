@@ -3,7 +3,7 @@
 // listed already or re-opened in the same refresh, must not stand in for this one.
 #include "tracking/reborn_window.h"
 
-#include "text/gbk_text.h"
+#include "text/folder_path.h"
 #include "tracking/discovery.h"
 #include "tracking/explorer_walk.h"
 #include "tracking/owner_executable.h"
@@ -11,15 +11,6 @@
 
 namespace folvaric {
 namespace {
-
-// Folder paths name the same folder regardless of ASCII case and of a trailing backslash;
-// the computer view has a name of its own on each generation of Windows.
-std::string folderKey(const std::string& path) {
-    if (tracking_text::isComputerName(path)) return tracking_text::myComputerXp();
-    std::string key = text::asciiLower(path);
-    if (key.size() > 3 && text::endsWithText("\\", key)) key.pop_back();
-    return key;
-}
 
 // The address the window shows, read as the walk reads it; the scan's working state and
 // what it records about unreadable addresses belong to the walk, so they are put back.
@@ -52,7 +43,7 @@ std::string addressOf(Form1& f, WindowHandle h, const std::string& name) {
 bool listedForAnotherFolder(const Form1& f, WindowHandle h, const std::string& path) {
     for (int i = 0; i < f.windowCount && i < kTableSlots; ++i) {
         const auto row = static_cast<std::size_t>(i);
-        if (f.windowHandles[row] == h && folderKey(f.windowPaths[row]) != folderKey(path)) return true;
+        if (f.windowHandles[row] == h && !text::sameFolderPath(f.windowPaths[row], path)) return true;
     }
     return false;
 }
@@ -61,7 +52,7 @@ bool canBeFoldersWindow(Form1& f, WindowHandle h, const std::string& name, const
     if (listedForAnotherFolder(f, h, path)) return false;
     if (!isExplorerExecutable(getWindowExePath(f, h))) return false;
     const std::string address = addressOf(f, h, name);
-    return address.empty() || folderKey(address) == folderKey(path);
+    return address.empty() || text::sameFolderPath(address, path);
 }
 
 }  // namespace

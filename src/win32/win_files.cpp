@@ -14,7 +14,9 @@ DWORD attributesOf(const std::string& path) {
     return GetFileAttributesW(wide(path).c_str());
 }
 
-[[noreturn]] void throwLastError() { throw platform::FileError(systemErrorText(GetLastError())); }
+[[noreturn]] void throwLastError() {
+    throw platform::FileError(systemErrorText(GetLastError()));
+}
 
 // ReadFile and WriteFile take 32-bit counts.
 DWORD chunkOf(std::size_t remaining) {
@@ -32,6 +34,41 @@ bool WinFiles::directoryExists(const std::string& path) {
 bool WinFiles::fileExists(const std::string& path) {
     const DWORD attributes = attributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string WinFiles::canonicalFolderPath(const std::string& path) {
+    if (path.empty()) return std::string();
+    // The full path resolves a relative part, "." and ".."; the length of a folder
+    // path stays within MAX_PATH, so a larger buffer only serves the refusal below.
+    wchar_t full[MAX_PATH * 2];
+    const DWORD fullLength = GetFullPathNameW(wide(path).c_str(), MAX_PATH * 2, full, nullptr);
+    if (fullLength == 0 || fullLength >= MAX_PATH) return std::string();
+    std::wstring given(full, fullLength);
+    if (given.size() < 3 || given[1] != L':' || given[2] != L'\\') return std::string();
+    const DWORD attributes = GetFileAttributesW(given.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return std::string();
+
+    // Each component as the directory lists it: the long name in its own case. A short
+    // name (PROGRA~1) is found under its long name, the way GetLongPathNameW finds it.
+    // Explorer shows the drive letter in upper case.
+    const wchar_t drive =
+        given[0] >= L'a' && given[0] <= L'z' ? static_cast<wchar_t>(given[0] - L'a' + L'A') : given[0];
+    std::wstring result{drive, L':', L'\\'};
+    std::size_t start = 3;
+    while (start < given.size()) {
+        std::size_t end = given.find(L'\\', start);
+        if (end == std::wstring::npos) end = given.size();
+        if (end > start) {
+            const std::wstring prefix = result + given.substr(start, end - start);
+            WIN32_FIND_DATAW found{};
+            FindHandle search(FindFirstFileW(prefix.c_str(), &found));
+            if (!search) return std::string();
+            if (result.back() != L'\\') result += L'\\';
+            result += found.cFileName;
+        }
+        start = end + 1;
+    }
+    return gbk(result);
 }
 
 platform::ReadResult WinFiles::readFile(const std::string& path, std::size_t maxBytes) {
@@ -96,6 +133,8 @@ void WinFiles::replaceFile(const std::string& from, const std::string& to) {
     }
 }
 
-bool WinFiles::removeFile(const std::string& path) { return DeleteFileW(wide(path).c_str()) != FALSE; }
+bool WinFiles::removeFile(const std::string& path) {
+    return DeleteFileW(wide(path).c_str()) != FALSE;
+}
 
 }  // namespace win

@@ -69,6 +69,12 @@ struct FileTraits {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
     static void close(HANDLE h) { CloseHandle(h); }
 };
+// Directory searches, closed by their own call.
+struct FindTraits {
+    using Handle = HANDLE;
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { FindClose(h); }
+};
 
 // A top-level window this program created and must destroy. Child windows are not held this
 // way: their parent destroys them.
@@ -81,6 +87,7 @@ using Icon = UniqueHandle<IconTraits>;
 using KernelHandle = UniqueHandle<KernelTraits>;
 using FileHandle = UniqueHandle<FileTraits>;
 using SnapshotHandle = UniqueHandle<FileTraits>;
+using FindHandle = UniqueHandle<FindTraits>;
 
 // Puts a GDI object into a device context and the previous one back at the end of the scope.
 class SelectGuard {
