@@ -70,8 +70,8 @@ struct Scene : testing_support::Fixture {
     }
     Paths ticked() const {
         Paths paths;
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.CheckListBox1.checked(i)) paths.push_back(form.windowPaths[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < form.table.size(); ++i) {
+            if (form.CheckListBox1.checked(i)) paths.push_back(form.table[i].path);
         }
         std::sort(paths.begin(), paths.end());
         return paths;
@@ -81,8 +81,8 @@ struct Scene : testing_support::Fixture {
         for (const std::string& folder : c.open) sim.openExplorerWindow(folder);
         refresh();
         for (const std::string& path : c.tick) {
-            for (int i = 0; i < form.windowCount; ++i) {
-                if (form.windowPaths[static_cast<std::size_t>(i)] == path) form.CheckListBox1.setChecked(i, true);
+            for (int i = 0; i < form.table.size(); ++i) {
+                if (form.table[i].path == path) form.CheckListBox1.setChecked(i, true);
             }
         }
         for (const std::string& path : c.close) sim.closeWindow(sim.findByTitle(path));
@@ -253,7 +253,7 @@ TEST(FolderPaths, AFolderGbkCannotNameIsNotSavedAndTheUserIsTold) {
     s.sim.openExplorerWindow("D:\\Data");
     s.sim.explorer.openFolder("D:\\??");  // a Korean name, as the program reads it
     s.refresh();
-    for (int i = 0; i < s.form.windowCount; ++i) s.form.CheckListBox1.setChecked(i, true);
+    for (int i = 0; i < s.form.table.size(); ++i) s.form.CheckListBox1.setChecked(i, true);
     folvaric::baocunjiheClick(s.form);
     EXPECT_EQ(s.sim.files.contents(s.form.defaultSetFile), pairs({"Data", "D:\\Data"}));
     ASSERT_EQ(s.sim.dialogs.boxes.size(), 1u);

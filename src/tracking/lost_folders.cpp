@@ -34,20 +34,20 @@ void openInExplorer(Form1& f, const std::string& path, bool computerView) {
 void reopenLostFolders(RefreshRun& run) {
     Form1& f = run.f;
     // The folders of the rebuilt table, compared as Windows compares paths. A path read
-    // from a window a moment ago was an existing folder (or the computer view), and
-    // needs no second look at the disk.
-    std::unordered_set<std::string> openPaths(static_cast<std::size_t>(f.windowCount));
-    for (int i = 0; i < f.windowCount; ++i) {
-        const std::string& rowPath = f.windowPaths[static_cast<std::size_t>(i)];
-        if (!rowPath.empty()) openPaths.insert(text::folderPathKey(rowPath));
+    // from a window a moment ago was an existing folder (or the computer view), and needs
+    // no second look at the disk. Copies: opening a folder may pump messages, and a
+    // command may change the table then.
+    std::unordered_set<std::string> openPaths(static_cast<std::size_t>(f.table.size()));
+    for (const FolderRow& row : f.table) {
+        if (!row.path.empty()) openPaths.insert(text::folderPathKey(row.path));
     }
     // A folder entered twice in the snapshot (from a loaded set and a ticked row, or in
     // two spellings) gets one window: two would both be found by the same title.
     std::unordered_set<std::string> reopened;
-    const int room = kMaxRows - f.windowCount;
+    const int room = kMaxRows - f.table.size();
 
-    for (int j = 0; j < f.protectedCount; ++j) {
-        const std::string& path = f.protectedPaths[static_cast<std::size_t>(j)];
+    for (const FolderRow& folder : run.protectedFolders) {
+        const std::string& path = folder.path;
         if (path.empty()) continue;
         const bool computerView = tracking_text::isComputerName(path);
         const std::string key = text::folderPathKey(path);
@@ -58,7 +58,7 @@ void reopenLostFolders(RefreshRun& run) {
             reportGated(f, tracking_text::folderStillOpen());
             continue;
         }
-        if (f.lostCount >= room) {
+        if (static_cast<int>(run.lostFolders.size()) >= room) {
             run.capacity.tell();
             return;
         }
@@ -67,11 +67,7 @@ void reopenLostFolders(RefreshRun& run) {
             continue;
         }
         openInExplorer(f, path, computerView);
-        const auto k = static_cast<std::size_t>(f.lostCount);
-        f.lostNames[k] = f.protectedNames[static_cast<std::size_t>(j)];
-        f.lostPaths[k] = path;
-        f.lostHandles[k] = 0;
-        ++f.lostCount;
+        run.lostFolders.push_back({folder.name, path, 0});
     }
 }
 

@@ -7,35 +7,29 @@
 
 namespace folvaric {
 
-void snapshotTickedRows(Form1& f, CapacityNotice& capacity) {
-    const int items = std::min(f.CheckListBox1.count(), kTableSlots);
+void snapshotTickedRows(RefreshRun& run) {
+    Form1& f = run.f;
+    const int items = std::min(f.CheckListBox1.count(), f.table.size());
     for (int i = 0; i < items; ++i) {
         if (!f.CheckListBox1.checked(i)) continue;
-        if (f.protectedCount >= kMaxRows) {
-            capacity.tell();
+        if (static_cast<int>(run.protectedFolders.size()) >= kMaxRows) {
+            run.capacity.tell();
             return;
         }
-        const auto row = static_cast<std::size_t>(i);
-        const auto entry = static_cast<std::size_t>(f.protectedCount);
         // Whole texts: a cut path would name the parent folder, or none, or another
         // folder that shares its beginning.
-        f.protectedNames[entry] = f.windowNames[row];
-        f.protectedPaths[entry] = f.windowPaths[row];
-        f.protectedHandles[entry] = f.windowHandles[row];
-        ++f.protectedCount;
+        run.protectedFolders.push_back(f.table[i]);
     }
 }
 
-void listRowsWithTicks(Form1& f) {
+void listRowsWithTicks(RefreshRun& run) {
+    Form1& f = run.f;
     // Paths compared as Windows compares them: a folder saved as "c:\\t" is the one
     // Explorer shows as "C:\\T", and the computer view has two names.
-    std::unordered_set<std::string> protectedPaths(static_cast<std::size_t>(f.protectedCount));
-    for (int j = 0; j < f.protectedCount; ++j) {
-        protectedPaths.insert(text::folderPathKey(f.protectedPaths[static_cast<std::size_t>(j)]));
-    }
-    for (int i = 0; i < f.windowCount; ++i) {
-        const auto row = static_cast<std::size_t>(i);
-        f.CheckListBox1.add(f.windowNames[row], protectedPaths.count(text::folderPathKey(f.windowPaths[row])) != 0);
+    std::unordered_set<std::string> protectedPaths(run.protectedFolders.size());
+    for (const FolderRow& folder : run.protectedFolders) protectedPaths.insert(text::folderPathKey(folder.path));
+    for (const FolderRow& row : f.table) {
+        f.CheckListBox1.add(row.name, protectedPaths.count(text::folderPathKey(row.path)) != 0);
     }
 }
 
