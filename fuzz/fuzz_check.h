@@ -8,6 +8,7 @@
 
 #include "sim/sim_desktop.h"
 #include "state/form1.h"
+#include "text/folder_path.h"
 #include "text/gbk_text.h"
 
 #define FUZZ_REQUIRE(condition)                                                                   \
@@ -71,13 +72,7 @@ inline std::string folderShownBy(sim::SimDesktop& sim, platform::WindowHandle h)
 // Two spellings of one folder: Windows ignores ASCII case and trailing backslashes, and the
 // computer view is "我的电脑" on XP and "计算机" on Vista and 7.
 inline bool sameFolder(const std::string& a, const std::string& b) {
-    const auto key = [](const std::string& path) {
-        if (path == gbk("我的电脑") || path == gbk("计算机")) return std::string("::computer");
-        std::string k = text::asciiLower(path);
-        while (k.size() > 3 && text::endsWithText("\\", k)) k.pop_back();
-        return k;
-    };
-    return key(a) == key(b);
+    return text::sameFolderPath(a, b);
 }
 
 }  // namespace fuzzing

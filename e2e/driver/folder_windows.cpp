@@ -47,7 +47,9 @@ std::wstring displayNameOf(const std::wstring& path) {
 
 HWND openFolderWindow(const std::wstring& path, int showCommand) {
     Process explorer;
-    if (!explorer.start(programFile(L"Explorer.exe"), L"/n," + path, showCommand)) return nullptr;
+    // Explorer splits its command line at commas: a path holding one goes in quotes.
+    const std::wstring argument = path.find(L',') == std::wstring::npos ? path : L"\"" + path + L"\"";
+    if (!explorer.start(programFile(L"Explorer.exe"), L"/n," + argument, showCommand)) return nullptr;
     // Titled with the folder's name, or with its full path when Explorer.ini asks for that.
     const DWORD processId = explorer.id();
     HWND window = waitForWindow(
