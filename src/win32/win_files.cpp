@@ -59,12 +59,11 @@ std::string WinFiles::canonicalFolderPath(const std::string& path) {
         std::size_t end = given.find(L'\\', start);
         if (end == std::wstring::npos) end = given.size();
         if (end > start) {
-            const std::wstring prefix = result + given.substr(start, end - start);
+            const std::wstring parent = result.back() == L'\\' ? result : result + L'\\';
             WIN32_FIND_DATAW found{};
-            FindHandle search(FindFirstFileW(prefix.c_str(), &found));
+            FindHandle search(FindFirstFileW((parent + given.substr(start, end - start)).c_str(), &found));
             if (!search) return std::string();
-            if (result.back() != L'\\') result += L'\\';
-            result += found.cFileName;
+            result = parent + found.cFileName;
         }
         start = end + 1;
     }
