@@ -2,8 +2,10 @@
 // path is longer than 255 bytes (cut there, it would name its parent) and one with a comma in
 // its name (Explorer splits its command line at commas).
 #include <algorithm>
+#include <cwctype>
 
 #include "check.h"
+#include "desktop.h"
 #include "folder_windows.h"
 #include "folvaric_program.h"
 #include "program_folder.h"
@@ -13,6 +15,14 @@ namespace {
 
 std::size_t gbkBytes(const std::wstring& text) {
     return e2e::toGbk(text).size();
+}
+
+std::string utf8(const std::wstring& text) {
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size, nullptr, nullptr);
+    return out;
 }
 
 // A folder whose path, in GBK, has its 256th byte on the backslash before its own name. Built of
@@ -79,6 +89,24 @@ E2E_TEST(rebirth_long_and_comma_paths) {
 
     // Closed: the ticked folders are written whole, as they were protected.
     REQUIRE(program.closeAndWait());
-    CHECK_EQ(e2e::readFileBytes(e2e::defaultSetFile()),
-             e2e::folderSetBytes({{L"照片, 2020", commaPath}, {L"末端", longPath}}));
+    const std::string saved = e2e::readFileBytes(e2e::defaultSetFile());
+    CHECK_EQ(saved, e2e::folderSetBytes({{L"照片, 2020", commaPath}, {L"末端", longPath}}));
+
+    // Edited in Notepad, which saves UTF-8 with a byte-order mark, one path typed in capitals;
+    // the next start, loading the last set, brings both back as themselves.
+    REQUIRE(e2e::closeAllFolderWindows());
+    std::wstring typed = commaPath;
+    for (wchar_t& c : typed) c = c < 0x80 ? static_cast<wchar_t>(towupper(c)) : c;
+    REQUIRE(e2e::writeFileBytes(e2e::defaultSetFile(), "\xEF\xBB\xBF" + utf8(L"照片, 2020\r\n" + typed +
+                                                                             L"\r\n末端\r\n" + longPath + L"\r\n")));
+    REQUIRE(e2e::writeSettings(e2e::Settings{}));  // as delivered: the last set is loaded at start
+    e2e::Folvaric restarted;
+    REQUIRE(restarted.start());
+    REQUIRE(restarted.waitUntilShown() != nullptr);
+    CHECK_EQ(restarted.waitForStatus(reborn, 20000), reborn);
+    CHECK(restarted.messageBoxes().empty());
+    CHECK_EQ(restarted.entries(), (std::vector<e2e::ListEntry>{{L"照片, 2020", true}, {L"末端", true}}));
+    CHECK_EQ(e2e::standInWindows().size(), 2u);
+    REQUIRE(restarted.closeAndWait());
+    CHECK_EQ(e2e::readFileBytes(e2e::defaultSetFile()), saved);
 }
