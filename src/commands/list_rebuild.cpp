@@ -1,5 +1,7 @@
 #include "commands/list_rebuild.h"
 
+#include "text/folder_path.h"
+
 namespace folvaric {
 namespace {
 
@@ -14,7 +16,7 @@ int rowWithHandle(const Form1& f, WindowHandle h) {
 int rowWithPath(const Form1& f, const std::string& path) {
     if (path.empty()) return -1;
     for (int i = 0; i < f.table.size(); ++i) {
-        if (f.table[i].path == path) return i;
+        if (text::sameFolderPath(f.table[i].path, path)) return i;
     }
     return -1;
 }

@@ -1,6 +1,7 @@
 // The count: windows listed, folders ticked, and ticked folders that could be reborn.
 #include "commands/table_rows.h"
 #include "commands/window_commands.h"
+#include "text/folder_path.h"
 #include "text/gbk_text.h"
 
 namespace folvaric {
@@ -8,9 +9,7 @@ namespace {
 
 // A folder the refresh could open again: an existing folder or the computer view.
 bool canBeReborn(Form1& f, const std::string& path) {
-    static const std::string myComputer = text::gbk("我的电脑");
-    static const std::string computer = text::gbk("计算机");
-    return path == myComputer || path == computer || f.p.files.directoryExists(path);
+    return text::isComputerFolderName(path) || f.p.files.directoryExists(path);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tracking/texts.h"
 
 #include "state/form1.h"
+#include "text/folder_path.h"
 #include "text/gbk_text.h"
 
 // One GBK copy of each text for the life of the process.
@@ -55,7 +56,7 @@ std::string rebirthDone(int reborn) {
 }
 
 bool isComputerName(const std::string& text) {
-    return text == myComputerXp() || text == computerWin7();
+    return text::isComputerFolderName(text);
 }
 
 }  // namespace folvaric::tracking_text
