@@ -104,6 +104,8 @@ TEST(FolderPath, ComparesAsWindowsComparesFileNames) {
         {"C:\\" + kTrail5C, "C:\\" + std::string("\xD5\x7C"), false},  // a trail byte is no letter
         {"C:\\Data\\", "C:\\Data\\\\x", false},
         {gbk("我的电脑"), "C:\\", false},
+        {"C:\\a\x81", "C:\\a\x82", false},  // no GBK: not one folder for decoding alike
+        {"C:\\A\x81", "c:\\a\x81", true},
     };
     for (const auto& [a, b, same] : cases) {
         EXPECT_EQ(text::sameFolderPath(a, b), same) << a << " / " << b;

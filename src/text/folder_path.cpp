@@ -61,6 +61,9 @@ std::string folderPathKey(const std::string& path) {
     // Both names of the computer view, and no path, fall on keys no folder path has.
     if (isComputerFolderName(path)) return "::computer";
     std::u16string wide = isAscii(path) ? std::u16string(path.begin(), path.end()) : gbkToUtf16(path);
+    // Bytes that are no GBK would all decode to U+FFFD and look alike; such a text (no
+    // window gives one) keeps its own bytes, compared without ASCII case.
+    if (wide.find(u'\uFFFD') != std::u16string::npos) return "\x01" + asciiLower(path);
     for (char16_t& c : wide) c = c == u'/' ? u'\\' : upper(c);
     while (wide.size() > 3 && wide.back() == u'\\') wide.pop_back();
     if (wide.size() == 2 && wide[1] == u':') wide += u'\\';
