@@ -184,3 +184,23 @@ E2E_TEST(help_document_the_system_cannot_open_is_reported) {
     e2e::screenshot(L"help-document-not-opened", box.window);
     REQUIRE(e2e::pressOk(box));
 }
+
+E2E_TEST(double_click_below_the_entries_asks_for_a_selection) {
+    e2e::Session session;
+    REQUIRE(e2e::openFolderWindow(e2e::testFolder(L"项目甲")) != nullptr);
+    e2e::Folvaric program;
+    REQUIRE(program.start());
+    REQUIRE(program.waitUntilShown() != nullptr);
+    REQUIRE(program.waitForEntries([](const auto& entries) { return entries.size() == 1; }));
+    REQUIRE_EQ(program.selectedIndex(), -1);
+    REQUIRE(program.activate());
+
+    // The list's double click runs "◎单个 最大化", which needs a selected entry.
+    const RECT entry = program.entryRect(0);
+    REQUIRE(entry.right > entry.left);
+    REQUIRE(e2e::doubleClickAt(POINT{entry.left + 60, entry.bottom + 3 * e2e::height(entry)}));
+    const e2e::MessageBoxSeen box = program.waitForMessageBox(L"出错");
+    REQUIRE(box);
+    CHECK_EQ(box.text, std::wstring(L"没有选择任何一个选项"));
+    REQUIRE(e2e::pressOk(box));
+}
