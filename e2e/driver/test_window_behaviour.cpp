@@ -22,11 +22,21 @@ bool maximise(HWND window) {
     return e2e::waitUntil([&] { return IsZoomed(window) != FALSE; }, 5000);
 }
 
+// A left click on the tray icon, repeated once when the window has not gone into the tray or come back as asked (Wine's
+// tray window takes the activation on a press, and now and then the first click goes to that).
+bool clickTrayUntil(HWND window, bool inTray) {
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        if (!e2e::clickTrayIcon(e2e::MouseButton::Left)) return false;
+        if (e2e::waitUntil([&] { return (IsIconic(window) && !IsWindowVisible(window)) == inTray; }, 3000)) {
+            return e2e::waitUntil([&] { return (IsWindowVisible(window) != FALSE) != inTray; }, 3000);
+        }
+        e2e::note("the tray icon took a second click");
+    }
+    return false;
+}
+
 bool toTrayAndBack(HWND window) {
-    return e2e::clickTrayIcon(e2e::MouseButton::Left) &&
-           e2e::waitUntil([&] { return IsIconic(window) && !IsWindowVisible(window); }, 5000) &&
-           e2e::clickTrayIcon(e2e::MouseButton::Left) &&
-           e2e::waitUntil([&] { return !IsIconic(window) && IsWindowVisible(window); }, 5000);
+    return clickTrayUntil(window, true) && clickTrayUntil(window, false);
 }
 
 // The text files' type, as the shell finds it for a ".txt" name; empty when there is none.
@@ -83,6 +93,10 @@ E2E_TEST(tray_menu_is_drawn_while_the_program_sits_in_the_tray) {
     const e2e::ScreenPixels inside = e2e::capturePixels(inset(menu, 4));
     REQUIRE(!inside.empty());
     CHECK_LT(300, e2e::pixelsOffBackground(inside));
+    // Closed as a user closes a menu left open: a click elsewhere.
+    const SIZE screen = e2e::screenSize();
+    REQUIRE(e2e::clickAt(POINT{screen.cx - 5, screen.cy - 5}));
+    CHECK(e2e::waitUntil([&] { return e2e::popupMenusOf(program.processId()).empty(); }, 5000));
 }
 
 E2E_TEST(maximised_window_comes_back_maximised_from_the_tray) {
