@@ -65,7 +65,13 @@ void lincunweiClick(Form1& f) {
     baocunwenjianjiaziClick(f);
 }
 
-void diaorujiheziClick(Form1& f) {
+namespace {
+
+// What an empty set means depends on who asked: the user's own load is told the file holds
+// nothing, while the start-up load of a set that lists no folder simply has nothing to restore.
+enum class EmptySet { Report, NothingToRestore };
+
+void loadFolderSet(Form1& f, EmptySet whenEmpty) {
     const platform::ReadResult file = f.p.files.readFile(f.folderSetFile, kMaxFolderSetBytes);
     switch (file.status) {
         case platform::ReadStatus::Ok:
@@ -80,6 +86,9 @@ void diaorujiheziClick(Form1& f) {
             showStorageError(f, storage_text::fileHasBadData() + f.folderSetFile);
             return;
     }
+
+    const bool listsNothing = file.bytes.find_first_not_of("\r\n \t") == std::string::npos;
+    if (listsNothing && whenEmpty == EmptySet::NothingToRestore) return;
 
     const LoadedFolderSet set =
         readFolderSet(file.bytes, [&f](const std::string& path) { return f.p.files.directoryExists(path); });
@@ -101,9 +110,20 @@ void diaorujiheziClick(Form1& f) {
     refreshFolderWindows(f, std::move(loaded));
 }
 
+}  // namespace
+
+void diaorujiheziClick(Form1& f) {
+    loadFolderSet(f, EmptySet::Report);
+}
+
 void diaorumorenjiheClick(Form1& f) {
     f.folderSetFile = f.defaultSetFile;
     diaorujiheziClick(f);
+}
+
+void loadDefaultSetAtStartup(Form1& f) {
+    f.folderSetFile = f.defaultSetFile;
+    loadFolderSet(f, EmptySet::NothingToRestore);
 }
 
 void diaoruqitajiheClick(Form1& f) {
