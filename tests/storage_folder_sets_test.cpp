@@ -152,9 +152,9 @@ TEST(StorageFolderSets, SavedNamesAndPathsComeBackByteForByte) {
     folvaric::baocunjiheClick(t.form);
     const std::string saved = t.file(t.form.defaultSetFile);
 
-    EXPECT_EQ(saved, SetFixture::pairs({{gbk("资料") + trail5C, path},
-                                        {" spaced ", "C:\\a b "},
-                                        {gbk("我的电脑"), gbk("我的电脑")}}));
+    EXPECT_EQ(saved,
+              SetFixture::pairs(
+                  {{gbk("资料") + trail5C, path}, {" spaced ", "C:\\a b "}, {gbk("我的电脑"), gbk("我的电脑")}}));
     folvaric::baocunjiheClick(t.form);
     EXPECT_EQ(t.file(t.form.defaultSetFile), saved);  // saving twice: identical bytes
 }
@@ -229,8 +229,7 @@ TEST(StorageFolderSets, LoadingReopensTheSavedFoldersWhoseWindowsAreGone) {
     SetFixture t;
     t.sim.openExplorerWindow("C:\\Open");
     t.sim.files.addFolder("C:\\Gone");
-    t.sim.files.addFile(t.form.defaultSetFile,
-                        SetFixture::pairs({{"Open", "C:\\Open"}, {"Gone", "C:\\Gone"}}));
+    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Open", "C:\\Open"}, {"Gone", "C:\\Gone"}}));
 
     folvaric::diaorumorenjiheClick(t.form);
 
@@ -261,25 +260,33 @@ TEST(StorageFolderSets, LoadingKeepsTheRowsThatAreAlreadyTicked) {
     EXPECT_GE(t.rowOf("C:\\Other"), 0);
 }
 
-TEST(StorageFolderSets, AnOddLineCountBeepsOnceAndLoadsTheOtherEntries) {
-    SetFixture t;
-    t.sim.files.addFolder("C:\\A");
-    t.sim.files.addFolder("C:\\B");
-    t.sim.files.addFile(t.form.defaultSetFile,
-                        SetFixture::pairs({{"A", "C:\\A"}, {"B", "C:\\B"}}) + "lonely\r\n");
+// Each refused entry beeps once (MB_OK's sound); the others are still reopened.
+TEST(StorageFolderSets, EachRefusedEntryBeepsOnceAndTheOthersLoad) {
+    const std::pair<std::vector<std::pair<std::string, std::string>>, std::size_t> cases[] = {
+        {{{"Kept", "C:\\Kept"}}, 0},
+        {{{"Gone", "C:\\Gone"}, {"Kept", "C:\\Kept"}}, 1},
+        {{{"Gone", "C:\\Gone"}, {"Net", "\\\\srv\\share"}, {"", "C:\\Kept"}, {"Kept", "C:\\Kept"}}, 3},
+        {{{"Kept", "C:\\Kept"}, {"Gone", "C:\\Gone"}, {"odd line", ""}}, 2},
+    };
+    for (const auto& c : cases) {
+        SetFixture t;
+        t.sim.files.addFolder("C:\\Kept");
+        t.sim.files.addFolder("\\\\srv\\share");
+        std::string bytes = SetFixture::pairs(c.first);
+        if (c.first.back().second.empty()) bytes.resize(bytes.size() - 2);  // a lone last line
+        t.sim.files.addFile(t.form.defaultSetFile, bytes);
 
-    folvaric::diaorumorenjiheClick(t.form);
+        folvaric::diaorumorenjiheClick(t.form);
 
-    EXPECT_EQ(t.sim.sound.beeps, (std::vector<std::uint32_t>{0u}));
-    EXPECT_TRUE(t.hasWindowFor("A"));
-    EXPECT_TRUE(t.hasWindowFor("B"));
+        EXPECT_EQ(t.sim.sound.beeps, std::vector<std::uint32_t>(c.second, 0u)) << c.second << " refused";
+        EXPECT_TRUE(t.hasWindowFor("Kept")) << c.second << " refused";
+    }
 }
 
 TEST(StorageFolderSets, ADeletedFolderIsRefusedWithABeepAndTheOthersAreReopened) {
     SetFixture t;
     t.sim.files.addFolder("C:\\Kept");
-    t.sim.files.addFile(t.form.defaultSetFile,
-                        SetFixture::pairs({{"Deleted", "C:\\Deleted"}, {"Kept", "C:\\Kept"}}));
+    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Deleted", "C:\\Deleted"}, {"Kept", "C:\\Kept"}}));
 
     folvaric::diaorumorenjiheClick(t.form);
 
@@ -303,8 +310,8 @@ TEST(StorageFolderSets, ANetworkPathIsRefusedEvenWhenTheShareIsReachable) {
 
 TEST(StorageFolderSets, TheComputerFolderIsAcceptedByEitherName) {
     SetFixture t;
-    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{gbk("我的电脑"), gbk("我的电脑")},
-                                                                  {gbk("计算机"), gbk("计算机")}}));
+    t.sim.files.addFile(t.form.defaultSetFile,
+                        SetFixture::pairs({{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}}));
 
     folvaric::diaorumorenjiheClick(t.form);
 
