@@ -35,7 +35,7 @@ struct SimTray : controls::TrayIconRules {
     void showMenuAtCursor() override { log += "menu "; }
     bool shellAdd() override { return shellAccepts && !inTray ? (inTray = true) : false; }
     bool shellRemove() override { return shellAccepts && inTray ? !(inTray = false) : false; }
-    void shellModify() override { shownImage = inTray ? shownImage : -1; }
+    void shellModify() override {}
     void storeTip(const std::string& t) override { tip = t, ++tipSent; }
     int imageCount() const override { return images; }
     void takeImage(int index) override { shownImage = index; }
