@@ -171,7 +171,9 @@ TEST(StorageSettings, AValueTakesEffectOnlyWhenItsLineWasRead) {
     for (const auto& c : cases) {
         SettingsFixture t;
         t.form.iconFileName = "old.ico";
+        t.form.zidongsuaxin.setChecked(true);  // an unread line would read as 0
         auto values = t.validLines();
+        values[6] = "0";
         values[static_cast<std::size_t>(c.badLine - 1)] = "1x";
         t.writeSet(values);
 
@@ -179,7 +181,7 @@ TEST(StorageSettings, AValueTakesEffectOnlyWhenItsLineWasRead) {
 
         EXPECT_TRUE(t.onlyBox(t.badDataText())) << "bad line " << c.badLine;
         EXPECT_EQ(t.form.iconFileName, c.iconTaken ? gbk("蓝.ico") : "old.ico") << "bad line " << c.badLine;
-        EXPECT_EQ(t.form.zidongsuaxin.checked(), c.autoRefreshTaken) << "bad line " << c.badLine;
+        EXPECT_EQ(t.form.zidongsuaxin.checked(), !c.autoRefreshTaken) << "bad line " << c.badLine;
         EXPECT_EQ(t.form.qidongdiaoru.checked(), !c.loadLastSetTaken) << "bad line " << c.badLine;
         t.expectFontDefaultsInMemory();
     }

@@ -52,14 +52,15 @@ TEST(RefreshTiming, EachWaitOfTheRebirthTakesItsOwnTime) {
 
 TEST(AddressRule, OnlyExistingDrivePathsAndTheComputerViewCanBeReopened) {
     const std::pair<std::string, bool> cases[] = {
-        {"D:\\", true},        {"D:\\Data", true},        {gbk("我的电脑"), true},
-        {gbk("计算机"), true}, {"D:\\Gone", false},       {"\\\\srv\\share", false},
-        {"D:Data", false},     {"Data", false},           {gbk("中\\Data"), false},
-        {"", false},           {gbk("我的电脑x"), false},
+        {"D:\\", true},         {"D:\\Data", true},  {gbk("我的电脑"), true},
+        {gbk("计算机"), true},  {"D:\\Gone", false}, {"\\\\srv\\share", false},
+        {"D:Data", false},      {"Data", false},     {gbk("中\\Data"), false},
+        {"\x81@\\Data", false}, {"", false},         {gbk("我的电脑x"), false},
     };
     RefreshTimingTest t;
     for (const char* folder : {"D:\\Data", "\\\\srv\\share", "D:Data", "Data"}) t.sim.files.addFolder(folder);
     t.sim.files.addFolder(gbk("中\\Data"));
+    t.sim.files.addFolder("\x81@\\Data");  // a double-byte letter whose second byte is "@"
     for (const auto& c : cases) EXPECT_EQ(folvaric::isReadableAddress(t.form, c.first), c.second) << c.first;
 }
 
