@@ -22,6 +22,11 @@ constexpr int kTableSlots = 3001;  // rows 0..2999 and the spare slot 3000
 constexpr int kMaxRows = 3000;
 constexpr int kSpareSlot = 3000;
 
+// The generations of Windows whose folder windows differ where the program looks:
+// the address control (XP: edit box; Vista to 10: address toolbar) and, from
+// Windows 11, a header of its own with folders as tabs of one window.
+enum class WindowsGeneration { Older, Xp, VistaOr7, Windows8, Windows10, Windows11 };
+
 // The tray icon as the main form sees it; the Windows side keeps the real icon
 // in step with these values.
 struct TrayIconModel {
@@ -136,6 +141,7 @@ struct Form1 {
     int pathFailReason = 0;
     std::string pathFailText;
     std::string osGeneration;
+    WindowsGeneration windowsGeneration = WindowsGeneration::VistaOr7;
 
     // --- run-state flags ---
     bool refreshBusy = false;

@@ -7,6 +7,7 @@
 #include "text/gbk_text.h"
 #include "tracking/discovery.h"
 #include "tracking/owner_executable.h"
+#include "tracking/shell_folders.h"
 #include "tracking/special_views.h"
 #include "tracking/texts.h"
 
@@ -31,6 +32,17 @@ void notePathOutcome(Form1& f, const std::string& displayName) {
     }
 }
 
+// Windows 11 draws the folder window's header without an address control: the
+// shell's window list tells the folder instead. What the address scan recorded
+// about an unreadable address does not count against a path the shell gave.
+void readFolderFromShell(Form1& f, ShellFolderLookup& shellFolders, WindowHandle h, int failReason,
+                         const std::string& failText) {
+    f.foundPath = shellFolders.activeFolderOf(h);
+    if (f.foundPath.empty()) return;
+    f.pathFailReason = failReason;
+    f.pathFailText = failText;
+}
+
 }  // namespace
 
 bool hasMainWindowStyle(Form1& f, WindowHandle h) {
@@ -51,6 +63,7 @@ bool walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers, Capa
     OwnerExecutables owners(f);
     // Paths of the rows listed so far: a second window of a listed folder is a duplicate.
     std::unordered_set<std::string_view> listedPaths;
+    ShellFolderLookup shellFolders(f);
 
     for (const WindowHandle h : desktop.topLevelWindowsInZOrder()) {
         f.scanWindow = h;
@@ -69,12 +82,18 @@ bool walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers, Capa
         f.windowNames[static_cast<std::size_t>(row)] = name;
         f.windowHandles[static_cast<std::size_t>(row)] = h;
         f.scanRow = row;
+        const int failReason = f.pathFailReason;
+        const std::string failText = f.pathFailText;
         xunzaodizilanClick(f);
+        // A special view has no folder path anywhere; asking the shell about it would only cost.
+        if (f.foundPath.empty() && !isSpecialView(name)) readFolderFromShell(f, shellFolders, h, failReason, failText);
         notePathOutcome(f, name);
         const std::string& path = f.windowPaths[static_cast<std::size_t>(row)] = f.foundPath;
 
-        // The window higher in the Z order keeps the folder; the lower one is closed.
-        if (!path.empty() && !listedPaths.insert(path).second) {
+        // The window higher in the Z order keeps the folder; the lower one is closed,
+        // unless it holds other folders as tabs, which would be closed with it.
+        if (!path.empty() && !listedPaths.insert(path).second &&
+            !(tabsPossible(f) && !shellFolders.otherFoldersOf(h).empty())) {
             desktop.postClose(h);
             continue;
         }
