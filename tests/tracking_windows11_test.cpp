@@ -116,6 +116,27 @@ TEST_F(Windows11Test, PathsComeFromTheAddressControlOrElseFromTheShellsList) {
     }
 }
 
+// A second window of a listed folder is closed as a duplicate, but not when it holds other
+// folders as tabs: they would be closed with it.
+TEST_F(Windows11Test, ADuplicateWindowWithOtherTabsIsKept) {
+    start();
+    for (const bool otherTab : {false, true}) {
+        const WindowHandle lower = sim.openExplorerWindow("C:\\Data");
+        if (otherTab) {
+            sim.explorer.openTab(lower, "C:\\Work");
+            sim.explorer.selectTab(lower, 0);
+        }
+        const WindowHandle upper = sim.openExplorerWindow("C:\\Data");
+        form.suaxin.userClick();
+        sim.clock.processMessages();
+        EXPECT_EQ(sim.windows.exists(lower), otherTab);
+        EXPECT_TRUE(sim.windows.exists(upper));
+        EXPECT_EQ(column(form.windowPaths), otherTab ? Strings({"C:\\Data", "C:\\Data"}) : Strings({"C:\\Data"}));
+        sim.closeWindow(upper);
+        if (otherTab) sim.closeWindow(lower);
+    }
+}
+
 // The whole life of a protected tabbed window: listed, protected, counted, closed
 // outside the program and reborn, closed from the program, saved and loaded again.
 TEST_F(Windows11Test, ATabbedWindowIsProtectedRebornSavedAndLoaded) {
