@@ -31,7 +31,11 @@ struct Windows11Test : AppFixture {
         writeDefaultSet("");
         for (const char* folder : {"C:\\Data", "C:\\Work", "C:\\Old"}) sim.files.addFolder(folder);
     }
-    Strings column(const std::vector<std::string>& c) const { return Strings(c.begin(), c.begin() + form.windowCount); }
+    Strings paths() const {
+        Strings all;
+        for (const folvaric::FolderRow& row : form.table) all.push_back(row.path);
+        return all;
+    }
     Strings items() const {
         Strings all;
         for (int i = 0; i < form.CheckListBox1.count(); ++i) all.push_back(form.CheckListBox1.item(i));
@@ -92,6 +96,12 @@ TEST_F(Windows11Test, PathsComeFromTheAddressControlOrElseFromTheShellsList) {
             if (sim.windows.processOf(h) == sim.explorer.process()) sim.closeWindow(h);
         }
         sim.explorer.options.style = c.style;
+        // Each Explorer on its own generation of Windows.
+        const std::uint32_t build = c.style == ExplorerStyle::Xp ? 2600 : c.style == ExplorerStyle::Win7 ? 7601 : 22631;
+        sim.windows.setVersion(build == 2600   ? windowsVersion(5, 1, build)
+                               : build == 7601 ? windowsVersion(6, 1, build)
+                                               : windowsVersion(10, 0, build));
+        folvaric::caozuoxitongbanben(form);
         sim.explorer.options.shellListWorks = c.listWorks;
         sim.explorer.options.xpAddressShowsFullPath = !c.xpAddressShowsName;
         sim.openExplorerWindow("C:\\Data");
@@ -110,7 +120,7 @@ TEST_F(Windows11Test, PathsComeFromTheAddressControlOrElseFromTheShellsList) {
         const int queries = sim.explorer.shellListQueries();
         sim.windows.setActive(sim.app.mainWindow());
         form.suaxin.userClick();
-        EXPECT_EQ(column(form.windowPaths), c.paths) << static_cast<int>(c.style);
+        EXPECT_EQ(paths(), c.paths) << static_cast<int>(c.style);
         EXPECT_EQ(sim.explorer.shellListQueries() - queries, c.listQueries) << static_cast<int>(c.style);
         EXPECT_EQ(status() == gbk("刷新结束，文件夹自动重生保护失效，失去的文件夹无法恢复"), c.protectionBroken);
     }
@@ -131,35 +141,44 @@ TEST_F(Windows11Test, ADuplicateWindowWithOtherTabsIsKept) {
         sim.clock.processMessages();
         EXPECT_EQ(sim.windows.exists(lower), otherTab);
         EXPECT_TRUE(sim.windows.exists(upper));
-        EXPECT_EQ(column(form.windowPaths), otherTab ? Strings({"C:\\Data", "C:\\Data"}) : Strings({"C:\\Data"}));
+        EXPECT_EQ(paths(), otherTab ? Strings({"C:\\Data", "C:\\Data"}) : Strings({"C:\\Data"}));
         sim.closeWindow(upper);
         if (otherTab) sim.closeWindow(lower);
     }
 }
 
-// The whole life of a protected tabbed window: listed, protected, counted, closed
-// outside the program and reborn, closed from the program, saved and loaded again.
-TEST_F(Windows11Test, ATabbedWindowIsProtectedRebornSavedAndLoaded) {
-    sim.files.addFolder("C:\\Work");
+// The whole life of a protected tabbed window: listed with its active tab, protected with
+// all its tabs, counted, saved, closed outside the program and reborn folder by folder, closed
+// from the program, and loaded again.
+TEST_F(Windows11Test, ATabbedWindowIsProtectedWithItsTabsRebornSavedAndLoaded) {
     const WindowHandle tabbed = sim.openExplorerWindow("C:\\Old");
     sim.explorer.openTab(tabbed, "C:\\Data");
     const WindowHandle work = sim.openExplorerWindow("C:\\Work");
     start();
     sim.windows.setActive(sim.app.mainWindow());
     EXPECT_EQ(items(), (Strings{"Work", "Data"}));
-    EXPECT_EQ(column(form.windowPaths), (Strings{"C:\\Work", "C:\\Data"}));
+    EXPECT_EQ(paths(), (Strings{"C:\\Work", "C:\\Data"}));
 
     form.CheckListBox1.userToggle(row("Data"));
     form.jisuan.userClick();
     ASSERT_FALSE(sim.dialogs.boxes.empty());
     EXPECT_EQ(sim.dialogs.boxes.back().text, gbk("窗口总数量=2，选择的受保护数量=1，实际有效的受保护数量=1"));
 
+    // Another tab brought to the front: the same window, still ticked, and nothing is lost.
+    sim.explorer.selectTab(tabbed, 0);
+    form.suaxin.userClick();
+    EXPECT_EQ(items(), (Strings{"Work", "Old"}));
+    EXPECT_TRUE(form.CheckListBox1.checked(row("Old")));
+    EXPECT_EQ(status(), gbk("刷新结束，有效的受保护文件夹一个也没有被系统关闭"));
+    folvaric::FormClose(form);
+    EXPECT_EQ(fileText(defaultSetPath()), "Old\r\nC:\\Old\r\nData\r\nC:\\Data\r\n");
+
     sim.closeWindow(tabbed);
     form.suaxin.userClick();
-    EXPECT_EQ(status(), gbk("文件夹自动重生过程结束，共恢复文件夹数1个"));
-    EXPECT_EQ(items(), (Strings{"Work", "Data"}));
-    EXPECT_TRUE(form.CheckListBox1.checked(row("Data")));
-    const WindowHandle reborn = form.windowHandles[static_cast<std::size_t>(row("Data"))];
+    EXPECT_EQ(status(), gbk("文件夹自动重生过程结束，共恢复文件夹数2个"));
+    EXPECT_EQ(items(), (Strings{"Work", "Old", "Data"}));
+    EXPECT_TRUE(form.CheckListBox1.checked(row("Old")) && form.CheckListBox1.checked(row("Data")));
+    const WindowHandle reborn = form.table[row("Data")].window;
     EXPECT_NE(reborn, tabbed);
     EXPECT_EQ(sim.window(reborn).rect, (platform::Rect{0, 0, 1024, 738}));
 
@@ -167,18 +186,18 @@ TEST_F(Windows11Test, ATabbedWindowIsProtectedRebornSavedAndLoaded) {
     form.guanbidange.userClick();
     sim.clock.processMessages();
     EXPECT_FALSE(sim.windows.exists(work));
-    EXPECT_EQ(items(), (Strings{"Data"}));
+    EXPECT_EQ(items(), (Strings{"Old", "Data"}));
 
-    folvaric::FormClose(form);
-    EXPECT_EQ(fileText(defaultSetPath()), "Data\r\nC:\\Data\r\n");
-    form.CheckListBox1.userToggle(0);
-    sim.closeWindow(reborn);
+    for (const std::string name : {"Old", "Data"}) {
+        sim.closeWindow(form.table[row(name)].window);
+        form.CheckListBox1.userToggle(row(name));
+    }
     form.suaxin.userClick();
     EXPECT_EQ(items(), Strings{});
     form.diaorumorenjihe.userClick();
-    EXPECT_EQ(items(), (Strings{"Data"}));
-    EXPECT_TRUE(form.CheckListBox1.checked(0));
-    EXPECT_TRUE(sim.windows.exists(form.windowHandles[0]));
+    EXPECT_EQ(items(), (Strings{"Old", "Data"}));
+    EXPECT_TRUE(form.CheckListBox1.checked(0) && form.CheckListBox1.checked(1));
+    EXPECT_TRUE(sim.windows.exists(form.table[0].window));
 }
 
 }  // namespace

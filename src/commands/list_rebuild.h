@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "commands/table_rows.h"
+#include "state/form1.h"
 
 namespace folvaric {
 
 struct RememberedList {
-    std::vector<TableRow> tickedRows;  // in list order
-    WindowHandle selectedWindow = 0;   // 0: nothing selected, or a row without a window
+    std::vector<FolderRow> tickedRows;  // in list order
+    WindowHandle selectedWindow = 0;    // 0: nothing selected, or a row without a window
 };
 
 RememberedList rememberList(const Form1& f);

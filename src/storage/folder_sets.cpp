@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "storage/folder_set_format.h"
 #include "storage/safe_write.h"
@@ -15,11 +17,13 @@ namespace {
 
 std::vector<FolderSetEntry> tickedRows(const Form1& f) {
     std::vector<FolderSetEntry> rows;
-    const int count = std::min({f.windowCount, f.CheckListBox1.count(), kMaxRows});
+    const int count = std::min(f.table.size(), f.CheckListBox1.count());
     for (int i = 0; i < count; ++i) {
         if (!f.CheckListBox1.checked(i)) continue;
-        const auto row = static_cast<std::size_t>(i);
-        rows.push_back({f.windowNames[row], f.windowPaths[row]});
+        const FolderRow& row = f.table[i];
+        rows.push_back({row.name, row.path});
+        // The folders of the window's other tabs are protected with it.
+        for (const std::string& tab : row.otherTabs) rows.push_back({tabFolderName(tab), tab});
     }
     return rows;
 }
@@ -28,27 +32,14 @@ std::vector<FolderSetEntry> tickedRows(const Form1& f) {
 // or re-opened yet are only in its snapshot, and a save then (the exit, say) must keep them.
 std::vector<FolderSetEntry> protectedFolders(const Form1& f) {
     std::vector<FolderSetEntry> folders = tickedRows(f);
-    if (!f.refreshBusy) return folders;
+    if (f.runningRefreshFolders == nullptr) return folders;
     std::unordered_set<std::string> written;
     for (const FolderSetEntry& e : folders) written.insert(text::cut255(e.path));
-    const int snapshot = std::clamp(f.protectedCount, 0, kMaxRows);
-    for (int i = 0; i < snapshot; ++i) {
-        const auto entry = static_cast<std::size_t>(i);
-        if (written.insert(f.protectedPaths[entry]).second) {
-            folders.push_back({f.protectedNames[entry], f.protectedPaths[entry]});
-        }
+    for (const FolderRow& folder : *f.runningRefreshFolders) {
+        if (written.insert(folder.path).second) folders.push_back({folder.name, folder.path});
     }
     return folders;
 }
-
-// Clears the loader's mark when the refresh ends, however it ends.
-struct SetLoadedScope {
-    explicit SetLoadedScope(Form1& form) : f(form) { f.setLoaded = true; }
-    ~SetLoadedScope() { f.setLoaded = false; }
-    SetLoadedScope(const SetLoadedScope&) = delete;
-    SetLoadedScope& operator=(const SetLoadedScope&) = delete;
-    Form1& f;
-};
 
 }  // namespace
 
@@ -108,14 +99,10 @@ void diaorujiheziClick(Form1& f) {
         return;
     }
 
-    f.setLoadedCount = 0;
-    for (const FolderSetEntry& e : set.accepted) {
-        const auto slot = static_cast<std::size_t>(f.setLoadedCount++);
-        f.protectedNames[slot] = e.name;
-        f.protectedPaths[slot] = e.path;
-    }
-    SetLoadedScope loading(f);
-    suaxinClick(f);
+    std::vector<FolderRow> loaded;
+    loaded.reserve(set.accepted.size());
+    for (const FolderSetEntry& e : set.accepted) loaded.push_back({e.name, e.path, 0});
+    refreshFolderWindows(f, std::move(loaded));
 }
 
 void diaorumorenjiheClick(Form1& f) {
