@@ -147,6 +147,18 @@ TEST_F(Windows11Test, ADuplicateWindowWithOtherTabsIsKept) {
     }
 }
 
+// Windows 11 may title a window with more than its folder's name: a folder of a set saved
+// elsewhere is then found through the shell's list, and not mistaken for a listed window.
+TEST_F(Windows11Test, AReopenedWindowTitledOtherwiseIsFoundThroughTheShellsList) {
+    sim.explorer.options.titleSuffix = gbk(" - 文件资源管理器");
+    sim.openExplorerWindow("C:\\Work");
+    writeDefaultSet("Data\r\nC:\\Data\r\nWork\r\nC:\\Work\r\n");
+    start();
+    EXPECT_EQ(paths(), (Strings{"C:\\Work", "C:\\Data"}));
+    EXPECT_EQ(sim.window(form.table[1].window).title, gbk("Data - 文件资源管理器"));
+    EXPECT_TRUE(sim.dialogs.boxes.empty());
+}
+
 // The whole life of a protected tabbed window: listed with its active tab, protected with
 // all its tabs, counted, saved, closed outside the program and reborn folder by folder, closed
 // from the program, and loaded again.

@@ -1,22 +1,26 @@
 #include "tracking/shell_folders.h"
 
+#include "text/gbk_text.h"
 #include "tracking/address_scan.h"
 #include "tracking/texts.h"
 
 namespace folvaric {
 
-const platform::ShellFolderWindow* ShellFolderLookup::entryOf(WindowHandle window) {
-    // One question per walk: the list costs a round trip to Explorer for every window it holds.
-    if (!asked_) {
-        asked_ = true;
+// One question per lookup: the list costs a round trip to Explorer for every window it holds.
+void ShellFolderLookup::ask() {
+    if (asked_) return;
+    asked_ = true;
+    list_.clear();
+    index_.clear();
+    if (f_.p.shellWindows.folderWindows(list_)) {
+        for (std::size_t i = 0; i < list_.size(); ++i) index_.emplace(list_[i].window, i);
+    } else {
         list_.clear();
-        index_.clear();
-        if (f_.p.shellWindows.folderWindows(list_)) {
-            for (std::size_t i = 0; i < list_.size(); ++i) index_.emplace(list_[i].window, i);
-        } else {
-            list_.clear();
-        }
     }
+}
+
+const platform::ShellFolderWindow* ShellFolderLookup::entryOf(WindowHandle window) {
+    ask();
     const auto it = index_.find(window);
     return it == index_.end() ? nullptr : &list_[it->second];
 }
@@ -49,6 +53,18 @@ std::vector<std::string> ShellFolderLookup::otherFoldersOf(WindowHandle window) 
         if (!tableForm.empty()) folders.push_back(std::move(tableForm));
     }
     return folders;
+}
+
+WindowHandle ShellFolderLookup::windowShowing(const std::string& path,
+                                              const std::function<bool(WindowHandle)>& acceptable) {
+    ask();
+    const std::string wanted = text::asciiLower(path);
+    for (const platform::ShellFolderWindow& entry : list_) {
+        if (text::asciiLower(tableFolder(entry.activeFolder)) == wanted && acceptable(entry.window)) {
+            return entry.window;
+        }
+    }
+    return 0;
 }
 
 bool tabsPossible(const Form1& f) {

@@ -2,6 +2,7 @@
 // The folders of the Explorer windows as the shell's own window list tells them:
 // the way to a window's folder when its address control yields none (Windows 11
 // draws its header without one), and the only way to the folders of its other tabs.
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -21,10 +22,12 @@ public:
     std::string activeFolderOf(WindowHandle window);
     // The folders of the window's other tabs in the same form, those without one left out.
     std::vector<std::string> otherFoldersOf(WindowHandle window);
-    // Asks the shell again at the next question (windows have opened since).
-    void forget() { asked_ = false; }
+    // The first window the shell lists whose active view shows `path` (ASCII case aside)
+    // and that `acceptable` takes; 0 when there is none.
+    WindowHandle windowShowing(const std::string& path, const std::function<bool(WindowHandle)>& acceptable);
 
 private:
+    void ask();
     const platform::ShellFolderWindow* entryOf(WindowHandle window);
     std::string tableFolder(const std::string& shellFolder);
 
