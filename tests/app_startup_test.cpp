@@ -183,6 +183,7 @@ TEST_F(StartupTest, TheHiddenOptionTicksFromTheScaleValueAtEachShowing) {
 TEST_F(StartupTest, AnUnreadableAddressIsReportedOnceInABoxAndOnTheStatusLine) {
     writeSettings(false, false);
     sim.explorer.options.xpAddressShowsFullPath = false;
+    sim.explorer.options.shellListWorks = false;  // and the shell cannot tell the folder either
     sim.openExplorerWindow("C:\\Data");
     folvaric::FormCreate(form);
     ASSERT_FALSE(form.pathsResolvable);

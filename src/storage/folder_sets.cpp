@@ -19,7 +19,11 @@ std::vector<FolderSetEntry> tickedRows(const Form1& f) {
     std::vector<FolderSetEntry> rows;
     const int count = std::min(f.table.size(), f.CheckListBox1.count());
     for (int i = 0; i < count; ++i) {
-        if (f.CheckListBox1.checked(i)) rows.push_back({f.table[i].name, f.table[i].path});
+        if (!f.CheckListBox1.checked(i)) continue;
+        const FolderRow& row = f.table[i];
+        rows.push_back({row.name, row.path});
+        // The folders of the window's other tabs are protected with it.
+        for (const std::string& tab : row.otherTabs) rows.push_back({tabFolderName(tab), tab});
     }
     return rows;
 }

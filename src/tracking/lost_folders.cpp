@@ -33,10 +33,15 @@ void reopenLostFolders(RefreshRun& run) {
     // an existing folder (or the computer view), and needs no second look at the disk.
     // Copies: opening a folder may pump messages, and a command may change the table then.
     std::unordered_map<std::string, bool> openPaths(static_cast<std::size_t>(f.table.size()));
-    for (const FolderRow& row : f.table) {
-        const std::string_view form = snapshotText(row.path);
+    const auto noteOpen = [&openPaths](const std::string& path) {
+        const std::string_view form = snapshotText(path);
         bool& whole = openPaths[std::string(form)];
-        whole = whole || form.size() == row.path.size();
+        whole = whole || form.size() == path.size();
+    };
+    // A folder shown in a tab that is not the active one is open all the same.
+    for (const FolderRow& row : f.table) {
+        noteOpen(row.path);
+        for (const std::string& tab : row.otherTabs) noteOpen(tab);
     }
     // A folder entered twice in the snapshot (from a loaded set and a ticked row)
     // gets one window: two would both be found by the same title.
