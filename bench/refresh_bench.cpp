@@ -23,6 +23,13 @@ struct ListedDesktop {
 
     ListedDesktop(int folders, sim::ExplorerStyle style) {
         sim.explorer.options.style = style;
+        if (style == sim::ExplorerStyle::Win11) {
+            platform::VersionRecord windows11;
+            windows11.majorVersion = 10;
+            windows11.minorVersion = 0;
+            windows11.buildNumber = 22631;
+            sim.windows.setVersion(windows11);
+        }
         for (int i = 0; i < folders; ++i) sim.openExplorerWindow("D:\\Work\\Folder" + std::to_string(i));
         sim.openAppWindow("Notes", "C:\\tools\\notepad.exe");
         form.formShown = true;
@@ -80,6 +87,12 @@ BENCHMARK_CAPTURE(BM_RefreshAllOpen, xp, sim::ExplorerStyle::Xp)
     ->Arg(3000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_RefreshAllOpen, win7, sim::ExplorerStyle::Win7)
+    ->Arg(300)
+    ->Arg(1000)
+    ->Arg(3000)
+    ->Unit(benchmark::kMillisecond);
+// No address control: every path comes from the shell's window list, asked once.
+BENCHMARK_CAPTURE(BM_RefreshAllOpen, win11, sim::ExplorerStyle::Win11)
     ->Arg(300)
     ->Arg(1000)
     ->Arg(3000)

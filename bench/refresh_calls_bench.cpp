@@ -84,7 +84,7 @@ struct CountedDesktop {
     CountingDesktop desktop{sim.windows};
     CountingFiles files{sim.files};
     folvaric::Form1 form{
-        platform::Platform{desktop, files, sim.shell, sim.dialogs, sim.clipboard, sim.sound, sim.clock, sim.app}};
+        platform::Platform{desktop, files, sim.shell, sim.dialogs, sim.clipboard, sim.sound, sim.clock, sim.app, sim.explorer}};
 
     CountedDesktop(int folders, sim::ExplorerStyle style) {
         sim.explorer.options.style = style;

@@ -36,7 +36,7 @@ set_target_properties(Folvaric PROPERTIES OUTPUT_NAME Folvaric)
 target_compile_definitions(Folvaric PRIVATE ${FOLVARIC_WINDOWS_DEFINITIONS} _WIN32_WINNT=0x0501 WINVER=0x0501)
 target_link_options(Folvaric PRIVATE -municode ${FOLVARIC_STATIC_RUNTIME})
 target_link_libraries(Folvaric PRIVATE folvaric_logic
-  user32 gdi32 shell32 comctl32 comdlg32 winmm ole32 version)
+  user32 gdi32 shell32 shlwapi comctl32 comdlg32 winmm ole32 oleaut32 uuid version)
 # windres re-reads these when they change only if it is told about them.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/folvaric.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/folvaric.ico;${CMAKE_SOURCE_DIR}/res/Folvaric.exe.manifest")
@@ -62,7 +62,7 @@ add_executable(folvaric_e2e ${FOLVARIC_E2E_DRIVER_SOURCES})
 target_include_directories(folvaric_e2e PRIVATE ${CMAKE_SOURCE_DIR}/e2e/driver)
 target_compile_definitions(folvaric_e2e PRIVATE ${FOLVARIC_WINDOWS_DEFINITIONS} _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_link_options(folvaric_e2e PRIVATE -municode ${FOLVARIC_STATIC_RUNTIME})
-target_link_libraries(folvaric_e2e PRIVATE folvaric_logic user32 gdi32 shell32 version)
+target_link_libraries(folvaric_e2e PRIVATE folvaric_logic user32 gdi32 shell32 ole32 uuid version)
 
 add_executable(stand_in_explorer WIN32 ${CMAKE_SOURCE_DIR}/e2e/fixtures/stand_in_explorer.cpp)
 # The program recognises Explorer windows by the owner's executable name, so the name matters.

@@ -11,7 +11,7 @@ SimDesktop::SimDesktop(const std::string& programPath)
 }
 
 platform::Platform SimDesktop::platform() {
-    return platform::Platform{windows, files, shell, dialogs, clipboard, sound, clock, app};
+    return platform::Platform{windows, files, shell, dialogs, clipboard, sound, clock, app, explorer};
 }
 
 WindowHandle SimDesktop::openExplorerWindow(const std::string& path) {

@@ -10,6 +10,13 @@ const std::string& computerViewId() {
     return id;
 }
 
+bool isComputerView(const std::string& path) {
+    return path == text::gbk("我的电脑") || path == text::gbk("计算机") || path == text::gbk("此电脑");
+}
+
+constexpr std::uint32_t kFolderWindowStyle =
+    platform::style::OverlappedWindow | platform::style::Visible | platform::style::ClipSiblings;
+
 }  // namespace
 
 SimExplorer::SimExplorer(SimWindowManager& windows, SimFileSystem& files, SimClock& clock)
@@ -23,7 +30,36 @@ std::string SimExplorer::displayName(const std::string& path) {
 }
 
 std::string SimExplorer::computerName() const {
-    return text::gbk(options.style == ExplorerStyle::Xp ? "我的电脑" : "计算机");
+    switch (options.style) {
+        case ExplorerStyle::Xp:
+            return text::gbk("我的电脑");
+        case ExplorerStyle::Win7:
+            return text::gbk("计算机");
+        case ExplorerStyle::Win11:
+            break;
+    }
+    return text::gbk("此电脑");
+}
+
+std::string SimExplorer::titleFor(const std::string& path) const {
+    const bool computer = isComputerView(path);
+    const std::string shownPath = computer ? computerName() : path;
+    const std::string name = computer ? shownPath : displayName(path);
+    return (options.titleMode == TitleMode::FullPath ? shownPath : name) + options.titleSuffix;
+}
+
+std::string SimExplorer::shellFolderOf(const std::string& path) const {
+    return isComputerView(path) ? std::string(platform::kComputerViewParsingName) : path;
+}
+
+// A tab of the new header: the folder view sits in a tab window of its own; only
+// the active tab's window is shown.
+void SimExplorer::addTabView(WindowHandle top, Tabs& tabs) {
+    const WindowHandle tab = windows_.createChild(top, "ShellTabWindowClass", "");
+    const WindowHandle dui = windows_.createChild(tab, "DUIViewWndClassName", "");
+    const WindowHandle direct = windows_.createChild(dui, "DirectUIHWND", "");
+    windows_.createChild(direct, "SHELLDLL_DefView", "");
+    tabs.views.push_back(tab);
 }
 
 void SimExplorer::buildAddressChain(WindowHandle top, const std::string& addressText) {
@@ -45,26 +81,79 @@ void SimExplorer::buildAddressChain(WindowHandle top, const std::string& address
 }
 
 WindowHandle SimExplorer::openFolder(const std::string& path, platform::ShowCommand show) {
-    const bool computer = path == text::gbk("我的电脑") || path == text::gbk("计算机");
+    const bool computer = isComputerView(path);
     const std::string shownPath = computer ? computerName() : path;
     const std::string name = computer ? shownPath : displayName(path);
-    const std::string title = options.titleMode == TitleMode::FullPath ? shownPath : name;
-    const std::uint32_t style =
-        platform::style::OverlappedWindow | platform::style::Visible | platform::style::ClipSiblings;
-    const WindowHandle top = windows_.createTopLevel(process_, "CabinetWClass", title, style);
-    const bool xpShowsName = options.style == ExplorerStyle::Xp && !options.xpAddressShowsFullPath;
-    buildAddressChain(top, xpShowsName ? name : shownPath);
+    const WindowHandle top = windows_.createTopLevel(process_, "CabinetWClass", titleFor(path), kFolderWindowStyle);
+    Tabs& tabs = tabs_[top];
+    tabs.folders.push_back(shellFolderOf(path));
+    if (options.style == ExplorerStyle::Win11) {
+        // The header (address bar, search box, tab row) is drawn inside one bridge window.
+        windows_.createChild(top, "Microsoft.UI.Content.DesktopChildSiteBridge", "");
+        addTabView(top, tabs);
+    } else {
+        const bool xpShowsName = options.style == ExplorerStyle::Xp && !options.xpAddressShowsFullPath;
+        buildAddressChain(top, xpShowsName ? name : shownPath);
+    }
     windows_.show(top, show);
     return top;
 }
 
 WindowHandle SimExplorer::openSpecialView(const std::string& name) {
-    const std::uint32_t style =
-        platform::style::OverlappedWindow | platform::style::Visible | platform::style::ClipSiblings;
-    const WindowHandle top = windows_.createTopLevel(process_, "CabinetWClass", name, style);
-    buildAddressChain(top, name);
+    const WindowHandle top = windows_.createTopLevel(process_, "CabinetWClass", name, kFolderWindowStyle);
+    Tabs& tabs = tabs_[top];
+    tabs.folders.push_back(name);
+    if (options.style == ExplorerStyle::Win11) {
+        windows_.createChild(top, "Microsoft.UI.Content.DesktopChildSiteBridge", "");
+        addTabView(top, tabs);
+    } else {
+        buildAddressChain(top, name);
+    }
     windows_.setActive(top);
     return top;
+}
+
+void SimExplorer::openTab(WindowHandle window, const std::string& path) {
+    Tabs& tabs = tabs_.at(window);
+    tabs.folders.push_back(shellFolderOf(path));
+    addTabView(window, tabs);
+    selectTab(window, tabs.folders.size() - 1);
+}
+
+void SimExplorer::selectTab(WindowHandle window, std::size_t index) {
+    Tabs& tabs = tabs_.at(window);
+    tabs.active = index;
+    for (std::size_t i = 0; i < tabs.views.size(); ++i) {
+        windows_.window(tabs.views[i]).state = i == index ? ShowState::Normal : ShowState::Hidden;
+    }
+    const std::string& folder = tabs.folders[index];
+    const bool computer = folder == platform::kComputerViewParsingName;
+    windows_.window(window).title = titleFor(computer ? computerName() : folder);
+}
+
+bool SimExplorer::folderWindows(std::vector<platform::ShellFolderWindow>& list) {
+    ++shellListQueries_;
+    list.clear();
+    if (!options.shellListWorks) return false;
+    for (auto it = tabs_.begin(); it != tabs_.end();) {
+        if (!windows_.exists(it->first)) {
+            it = tabs_.erase(it);
+            continue;
+        }
+        platform::ShellFolderWindow entry;
+        entry.window = it->first;
+        const Tabs& tabs = it->second;
+        for (std::size_t i = 0; i < tabs.folders.size(); ++i) {
+            if (i == tabs.active) {
+                entry.activeFolder = tabs.folders[i];
+            } else {
+                entry.otherFolders.push_back(tabs.folders[i]);
+            }
+        }
+        list.push_back(std::move(entry));
+        ++it;
+    }
+    return true;
 }
 
 std::vector<std::string> SimExplorer::commandLineArguments(const std::string& parameters) {
@@ -119,7 +208,7 @@ bool SimExplorer::shellOpen(const std::string& parameters, platform::ShowCommand
             break;
         }
     }
-    const bool computer = path == computerViewId() || path == computerName();
+    const bool computer = path == computerViewId() || isComputerView(path);
     // Explorer shows the folder as the disk spells it, wherever the path came from.
     const std::string shown = computer ? computerName() : files_.canonicalFolderPath(path);
     if (shown.empty()) return false;  // Explorer shows its own error

@@ -1,4 +1,5 @@
-// The main window as designed: its controls, its three menus and what each entry runs.
+// The main window as designed: its controls and its three menus (what each entry runs:
+// app_binding_map_test.cpp).
 #include "app/form_design.h"
 #include "app_fixture.h"
 
@@ -130,70 +131,6 @@ TEST_F(DesignTest, CaptionsHintsAndFontsAreThoseOfTheForm) {
     EXPECT_EQ(form.CheckListBox1.itemHeight, 19);
     EXPECT_TRUE(form.CheckListBox1.showHint);
     EXPECT_EQ(form.TrayIcon1.hint, "Folvaric");
-}
-
-// What the entries run, seen in the simulated desktop.
-struct BindingTest : AppFixture {
-    BindingTest() {
-        writeSettings(false, false);
-        start();
-    }
-};
-
-TEST_F(BindingTest, TheRefreshButtonAndMenuItemRefreshTheList) {
-    sim.openExplorerWindow("C:\\Data");
-    form.Button4.userClick();
-    EXPECT_EQ(form.CheckListBox1.count(), 1);
-    sim.openExplorerWindow("C:\\More");
-    form.suaxin.userClick();
-    EXPECT_EQ(form.CheckListBox1.count(), 2);
-}
-
-TEST_F(BindingTest, TheMarkEntriesOfBothMenusTickAndUntick) {
-    sim.openExplorerWindow("C:\\Data");
-    sim.openExplorerWindow("C:\\More");
-    form.suaxin.userClick();
-    form.N15.userClick();
-    EXPECT_TRUE(form.CheckListBox1.checked(0) && form.CheckListBox1.checked(1));
-    form.quanbubuxuan.userClick();
-    EXPECT_FALSE(form.CheckListBox1.checked(0) || form.CheckListBox1.checked(1));
-    form.N16.userClick();
-    EXPECT_TRUE(form.CheckListBox1.checked(0) && form.CheckListBox1.checked(1));
-}
-
-TEST_F(BindingTest, SelectingAnEntryShowsItsPathAndTheStatusDoubleClickCopiesIt) {
-    sim.openExplorerWindow("C:\\Data");
-    form.suaxin.userClick();
-    form.CheckListBox1.userSelect(0);
-    EXPECT_EQ(status(), gbk("当前地址：") + "C:\\Data");
-    form.StatusBar1.userDoubleClick();
-    EXPECT_EQ(sim.clipboard.text(), gbk("当前地址：") + "C:\\Data");
-}
-
-TEST_F(BindingTest, TheButtonsMinimiseAndMaximiseTheExplorerWindows) {
-    const platform::WindowHandle data = sim.openExplorerWindow("C:\\Data");
-    form.suaxin.userClick();
-    form.Button1.userClick();
-    EXPECT_EQ(sim.window(data).state, sim::ShowState::Minimised);
-    form.Button2.userClick();
-    EXPECT_NE(sim.window(data).state, sim::ShowState::Minimised);
-}
-
-TEST_F(BindingTest, AboutOpensFromTheHelpMenuTheTrayMenuAndTheLabel) {
-    int shown = 0;
-    form.N33.userClick();  // no About box yet: nothing happens
-    form.showAboutBox = [&shown] { ++shown; };
-    form.N33.userClick();
-    form.N41.userClick();
-    form.GradientLabel1.userDoubleClick();
-    EXPECT_EQ(shown, 3);
-}
-
-TEST_F(BindingTest, ExitInTheTrayMenuClosesTheMainWindow) {
-    int closes = 0;
-    form.closeMainWindow = [&closes] { ++closes; };
-    form.N43.userClick();
-    EXPECT_EQ(closes, 1);
 }
 
 }  // namespace

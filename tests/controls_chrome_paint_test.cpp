@@ -181,6 +181,21 @@ TEST(ChromeMainWindowButtons, HotLooksLikeRest) {
     EXPECT_EQ(painted(p.Button2).image(), rest.image());
 }
 
+// With a hot colour set, it shows while the mouse is over the button, but a pressed button
+// shows its down colour even under the mouse.
+TEST(ChromeMainWindowButtons, TheDownColourWinsOverTheHotColour) {
+    PanelButtons hot, plain;
+    hot.Button1.setHotTrackColor(kRed);
+    const auto same = [&] { return painted(hot.Button1).image() == painted(plain.Button1).image(); };
+    EXPECT_TRUE(same()) << "at rest";
+    hot.Button1.userMouseEnter();
+    plain.Button1.userMouseEnter();
+    EXPECT_FALSE(same()) << "hot";
+    hot.Button1.userMouseDown(controls::MouseButton::Left, 0, 80, 20);
+    plain.Button1.userMouseDown(controls::MouseButton::Left, 0, 80, 20);
+    EXPECT_TRUE(same()) << "pressed and hot";
+}
+
 TEST(ChromeMainWindowButtons, CaptionAndGlyphAreCentredAsAGroup) {
     PanelButtons p;
     const RasterCanvas canvas = painted(p.Button3);
@@ -358,8 +373,8 @@ TEST(ChromePositions, EveryLayoutAndAlignment) {
     using controls::TAlignment;
     using controls::TButtonLayout;
     controls::ChromeLayoutInput in;
-    in.width = 100, in.height = 40, in.textWidth = 30, in.textHeight = 10, in.glyphWidth = 16,
-    in.glyphHeight = 16, in.margin = 4, in.spacing = 4;
+    in.width = 100, in.height = 40, in.textWidth = 30, in.textHeight = 10, in.glyphWidth = 16, in.glyphHeight = 16,
+    in.margin = 4, in.spacing = 4;
     auto at = [&](TButtonLayout l, TAlignment a) {
         in.layout = l;
         in.alignment = a;
@@ -370,8 +385,7 @@ TEST(ChromePositions, EveryLayoutAndAlignment) {
     EXPECT_EQ(at(TButtonLayout::blGlyphLeft, TAlignment::taRightJustify), (std::vector<int>{46, 12, 66, 15}));
     EXPECT_EQ(at(TButtonLayout::blGlyphLeft, TAlignment::taCenter), (std::vector<int>{25, 12, 45, 15}));
     EXPECT_EQ(at(TButtonLayout::blGlyphRight, TAlignment::taLeftJustify), (std::vector<int>{38, 12, 4, 15}));
-    EXPECT_EQ(at(TButtonLayout::blGlyphRight, TAlignment::taRightJustify),
-              (std::vector<int>{80, 12, 46, 15}));
+    EXPECT_EQ(at(TButtonLayout::blGlyphRight, TAlignment::taRightJustify), (std::vector<int>{80, 12, 46, 15}));
     EXPECT_EQ(at(TButtonLayout::blGlyphRight, TAlignment::taCenter), (std::vector<int>{59, 12, 25, 15}));
     EXPECT_EQ(at(TButtonLayout::blGlyphTop, TAlignment::taLeftJustify), (std::vector<int>{4, 5, 4, 25}));
     EXPECT_EQ(at(TButtonLayout::blGlyphTop, TAlignment::taRightJustify), (std::vector<int>{80, 5, 66, 25}));

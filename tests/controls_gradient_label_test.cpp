@@ -72,15 +72,27 @@ TEST(GradientLabelGradient, ChannelsRoundHalvesToEven) {
     EXPECT_EQ(canvas.image().at(1, 0), colors::clWhite);
 }
 
-TEST(GradientLabelGradient, RightToLeftStartsAtTheRightEdge) {
-    GradientLabel label("L");
-    label.setBounds({0, 0, 288, 10});
-    label.setGradient(true);
-    label.setGradientColor(colors::clSkyBlue);
-    label.setGradientRtoL(true);
-    const RasterCanvas canvas = painted(label);
-    EXPECT_EQ(canvas.image().at(287, 5), colors::clSkyBlue);
-    EXPECT_EQ(canvas.image().at(0, 5), colors::clWhite);
+// Checked over whole columns: every row of a column has its colour, no column after the first
+// keeps the first one's, and right to left is the exact mirror of left to right (column x of a left-to-right label has
+// gone (x + 1) / width of the way to white).
+TEST(GradientLabelGradient, RightToLeftIsTheMirrorOfLeftToRightInEveryColumn) {
+    for (int width : {2, 7, 288}) {
+        GradientLabel label("L");
+        label.setBounds({0, 0, width, 6});
+        label.setGradient(true);
+        label.setGradientColor(colors::clSkyBlue);
+        const RasterCanvas ltr = painted(label);
+        label.setGradientRtoL(true);
+        const RasterCanvas rtl = painted(label);
+        EXPECT_EQ(ltr.pixel(width - 1, 0), colors::clWhite) << width;
+        for (int x = 0; x < width; ++x) {
+            for (int y = 0; y < 6; ++y) {
+                ASSERT_EQ(rtl.pixel(x, y), ltr.pixel(width - 1 - x, y)) << "width " << width << " column " << x;
+                ASSERT_EQ(ltr.pixel(x, y), ltr.pixel(x, 0)) << "width " << width << " column " << x;
+            }
+            ASSERT_TRUE(x == 0 || ltr.pixel(x, 0) != ltr.pixel(0, 0)) << "width " << width << " column " << x;
+        }
+    }
 }
 
 TEST(GradientLabelGradient, DefaultStartColourIsFuchsiaAndSystemColoursAreResolved) {
@@ -159,9 +171,8 @@ TEST(GradientLabelShadow, EveryPositionOffsetsByTheShadowSize) {
         TShadowPosition pos;
         int dx, dy;
     };
-    for (const Case& c :
-         {Case{TShadowPosition::spLeftTop, -3, -3}, Case{TShadowPosition::spLeftBottom, -3, 3},
-          Case{TShadowPosition::spRightBottom, 3, 3}, Case{TShadowPosition::spRightTop, 3, -3}}) {
+    for (const Case& c : {Case{TShadowPosition::spLeftTop, -3, -3}, Case{TShadowPosition::spLeftBottom, -3, 3},
+                          Case{TShadowPosition::spRightBottom, 3, 3}, Case{TShadowPosition::spRightTop, 3, -3}}) {
         PlainLabel p;
         p.label.setShadow(true);
         p.label.setShadowSize(3);

@@ -113,7 +113,7 @@ struct ReliabilityFixture {
     sim::SimDesktop sim;
     FaultyDesktop desktop{sim.windows};
     folvaric::Form1 form{
-        platform::Platform{desktop, sim.files, sim.shell, sim.dialogs, sim.clipboard, sim.sound, sim.clock, sim.app}};
+        platform::Platform{desktop, sim.files, sim.shell, sim.dialogs, sim.clipboard, sim.sound, sim.clock, sim.app, sim.explorer}};
 
     ReliabilityFixture() {
         form.appDir = "C:\\Folvaric";

@@ -254,17 +254,27 @@ TEST(StorageFolderSets, LoadingKeepsTheRowsThatAreAlreadyTicked) {
     EXPECT_GE(t.rowOf("C:\\Other"), 0);
 }
 
-TEST(StorageFolderSets, AnOddLineCountBeepsOnceAndLoadsTheOtherEntries) {
-    SetFixture t;
-    t.sim.files.addFolder("C:\\A");
-    t.sim.files.addFolder("C:\\B");
-    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"A", "C:\\A"}, {"B", "C:\\B"}}) + "lonely\r\n");
+// Each refused entry beeps once (MB_OK's sound); the others are still reopened.
+TEST(StorageFolderSets, EachRefusedEntryBeepsOnceAndTheOthersLoad) {
+    const std::pair<std::vector<std::pair<std::string, std::string>>, std::size_t> cases[] = {
+        {{{"Kept", "C:\\Kept"}}, 0},
+        {{{"Gone", "C:\\Gone"}, {"Kept", "C:\\Kept"}}, 1},
+        {{{"Gone", "C:\\Gone"}, {"Net", "\\\\srv\\share"}, {"", "C:\\Kept"}, {"Kept", "C:\\Kept"}}, 3},
+        {{{"Kept", "C:\\Kept"}, {"Gone", "C:\\Gone"}, {"odd line", ""}}, 2},
+    };
+    for (const auto& c : cases) {
+        SetFixture t;
+        t.sim.files.addFolder("C:\\Kept");
+        t.sim.files.addFolder("\\\\srv\\share");
+        std::string bytes = SetFixture::pairs(c.first);
+        if (c.first.back().second.empty()) bytes.resize(bytes.size() - 2);  // a lone last line
+        t.sim.files.addFile(t.form.defaultSetFile, bytes);
 
-    folvaric::diaorumorenjiheClick(t.form);
+        folvaric::diaorumorenjiheClick(t.form);
 
-    EXPECT_EQ(t.sim.sound.beeps, (std::vector<std::uint32_t>{0u}));
-    EXPECT_TRUE(t.hasWindowFor("A"));
-    EXPECT_TRUE(t.hasWindowFor("B"));
+        EXPECT_EQ(t.sim.sound.beeps, std::vector<std::uint32_t>(c.second, 0u)) << c.second << " refused";
+        EXPECT_TRUE(t.hasWindowFor("Kept")) << c.second << " refused";
+    }
 }
 
 TEST(StorageFolderSets, ADeletedFolderIsRefusedWithABeepAndTheOthersAreReopened) {

@@ -160,34 +160,31 @@ INSTANTIATE_TEST_SUITE_P(StorageSettings, StorageSettingsRejected,
                                            RejectedValue{1, "0", true}, RejectedValue{1, "-12", true},
                                            RejectedValue{2, "", true}, RejectedValue{5, "", false}));
 
-TEST(StorageSettings, LettersInANumberLineStopTheReadingThere) {
-    SettingsFixture t;
-    t.form.iconFileName = "old.ico";
-    auto values = t.validLines();
-    values[2] = "red";
-    t.writeSet(values);
+// Letters in a number line stop the reading there: a value takes effect only when its line
+// was read (the icon name is line 5, the two ticks lines 7 and 8).
+TEST(StorageSettings, AValueTakesEffectOnlyWhenItsLineWasRead) {
+    struct {
+        int badLine;
+        bool iconTaken, autoRefreshTaken, loadLastSetTaken;
+    } const cases[] = {{1, false, false, false}, {3, false, false, false}, {4, false, false, false},
+                       {6, true, false, false},  {7, true, false, false},  {8, true, true, false}};
+    for (const auto& c : cases) {
+        SettingsFixture t;
+        t.form.iconFileName = "old.ico";
+        t.form.zidongsuaxin.setChecked(true);  // an unread line would read as 0
+        auto values = t.validLines();
+        values[6] = "0";
+        values[static_cast<std::size_t>(c.badLine - 1)] = "1x";
+        t.writeSet(values);
 
-    folvaric::congdiaoruseziClick(t.form);
+        folvaric::congdiaoruseziClick(t.form);
 
-    EXPECT_TRUE(t.onlyBox(t.badDataText()));
-    EXPECT_EQ(t.form.iconFileName, "old.ico");    // line 5 never read
-    EXPECT_FALSE(t.form.zidongsuaxin.checked());  // nor lines 7 and 8
-    EXPECT_TRUE(t.form.qidongdiaoru.checked());
-    t.expectFontDefaultsInMemory();
-}
-
-TEST(StorageSettings, ABadNumberInLineSixKeepsTheIconNameButNotLinesSevenAndEight) {
-    SettingsFixture t;
-    auto values = t.validLines();
-    values[5] = "1x";
-    t.writeSet(values);
-
-    folvaric::congdiaoruseziClick(t.form);
-
-    EXPECT_TRUE(t.onlyBox(t.badDataText()));
-    EXPECT_EQ(t.form.iconFileName, gbk("蓝.ico"));
-    EXPECT_FALSE(t.form.zidongsuaxin.checked());
-    EXPECT_TRUE(t.form.qidongdiaoru.checked());
+        EXPECT_TRUE(t.onlyBox(t.badDataText())) << "bad line " << c.badLine;
+        EXPECT_EQ(t.form.iconFileName, c.iconTaken ? gbk("蓝.ico") : "old.ico") << "bad line " << c.badLine;
+        EXPECT_EQ(t.form.zidongsuaxin.checked(), !c.autoRefreshTaken) << "bad line " << c.badLine;
+        EXPECT_EQ(t.form.qidongdiaoru.checked(), !c.loadLastSetTaken) << "bad line " << c.badLine;
+        t.expectFontDefaultsInMemory();
+    }
 }
 
 TEST(StorageSettings, NumbersPastTheRangeOfAnIntegerAreErrors) {
@@ -387,8 +384,7 @@ TEST(StorageSettings, SaveWritesAnyNonZeroTrayValueAsOneAndTheTicksAsZeroOrOne) 
 
     folvaric::baocunClick(t.form);
 
-    EXPECT_EQ(t.setFile(),
-              SettingsFixture::lines({"12", gbk("黑体"), "16744512", "1", gbk("蓝.ico"), "0", "1", "0"}));
+    EXPECT_EQ(t.setFile(), SettingsFixture::lines({"12", gbk("黑体"), "16744512", "1", gbk("蓝.ico"), "0", "1", "0"}));
 }
 
 TEST(StorageSettings, SavingTwiceGivesIdenticalBytes) {

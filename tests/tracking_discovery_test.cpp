@@ -108,6 +108,7 @@ TEST_F(DiscoveryTest, SpecialViewsHaveNoPathWithoutBreakingPathResolution) {
 
 TEST_F(DiscoveryTest, AWindowWithoutReadablePathThatIsNoSpecialViewBreaksPathResolution) {
     sim.explorer.options.xpAddressShowsFullPath = false;  // the edit box shows "Data" only
+    sim.explorer.options.shellListWorks = false;  // and the shell cannot tell the folder either
     sim.openExplorerWindow("D:\\Data");
     EXPECT_TRUE(enumerate());
     EXPECT_EQ(rowPaths(), (Strings{""}));

@@ -105,6 +105,7 @@ TEST_F(RefreshTest, NoExplorerWindowAndNothingProtected) {
 TEST_F(RefreshTest, WithoutReadablePathsTheLastWordIsThatProtectionIsBroken) {
     running();
     sim.explorer.options.xpAddressShowsFullPath = false;
+    sim.explorer.options.shellListWorks = false;  // and the shell cannot tell the folder either
     sim.openExplorerWindow("D:\\A");
     refreshFromProgram();
     EXPECT_FALSE(form.pathsResolvable);

@@ -271,7 +271,9 @@ HWND childByClassChain(HWND root, const std::vector<std::wstring>& classes) {
 
 bool configureStandInExplorer(ExplorerStyle style, ExplorerTitle title, bool xpAddressShowsFullPath) {
     std::string ini = "[explorer]\r\n";
-    ini += style == ExplorerStyle::Xp ? "style=xp\r\n" : "style=win7\r\n";
+    ini += style == ExplorerStyle::Xp     ? "style=xp\r\n"
+           : style == ExplorerStyle::Win7 ? "style=win7\r\n"
+                                          : "style=win11\r\n";
     ini += title == ExplorerTitle::Name ? "title=name\r\n" : "title=fullpath\r\n";
     ini += xpAddressShowsFullPath ? "address=fullpath\r\n" : "address=name\r\n";
     return writeFileBytes(programFile(L"Explorer.ini"), ini);

@@ -75,7 +75,7 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMilliseconds
 HWND childByClassChain(HWND root, const std::vector<std::wstring>& classes);
 
 // --- Stand-in Explorer -----------------------------------------------------------------------
-enum class ExplorerStyle { Xp, Win7 };
+enum class ExplorerStyle { Xp, Win7, Win11 };
 enum class ExplorerTitle { Name, FullPath };
 // Writes Explorer.ini beside the stand-in; every later launch reads it.
 bool configureStandInExplorer(ExplorerStyle style, ExplorerTitle title = ExplorerTitle::Name,

@@ -154,6 +154,25 @@ bool doubleClickAt(POINT screen) {
     return done;
 }
 
+bool dragFromTo(POINT from, POINT to) {
+    keepClicksApart(from);
+    bool done = false;
+    // Two steps on the way: the first passes the control's drag threshold, the second arrives.
+    const POINT half{(from.x + to.x) / 2, (from.y + to.y) / 2};
+    const auto at = [](POINT p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
+    if (runnerPresent()) {
+        done = askRunner(L"input", "mousemove " + at(from) + " sleep 0.05 mousedown 1 sleep 0.1 mousemove " + at(half) +
+                                       " sleep 0.1 mousemove " + at(to) + " sleep 0.1 mouseup 1");
+    } else {
+        done = sendInputs({mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, from), mouseInput(MOUSEEVENTF_LEFTDOWN),
+                           mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, half),
+                           mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, to), mouseInput(MOUSEEVENTF_LEFTUP)});
+    }
+    lastClick = to;
+    lastClickTime = GetTickCount();
+    return done;
+}
+
 bool clickCentre(HWND window, MouseButton button) {
     RECT rect{};
     if (!GetWindowRect(window, &rect)) return false;

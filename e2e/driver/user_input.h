@@ -28,6 +28,9 @@ bool slowClickAt(POINT screen, MouseButton button = MouseButton::Left);
 // Two quick clicks of the left button at one point.
 bool doubleClickAt(POINT screen);
 
+// Presses the left button at `from`, moves with it held in a few steps and lets go at `to`.
+bool dragFromTo(POINT from, POINT to);
+
 // Moves the pointer without clicking (hover).
 bool movePointer(POINT screen);
 

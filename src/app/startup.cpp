@@ -103,7 +103,7 @@ void FormShow(Form1& f) {
 
     if (f.firstShow) {
         f.firstShow = false;
-        if (f.qidongdiaoru.checked()) diaorumorenjiheClick(f);
+        if (f.qidongdiaoru.checked()) loadDefaultSetAtStartup(f);
     }
 }
 

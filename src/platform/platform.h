@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/services.h"
 #include "platform/shell.h"
+#include "platform/shell_windows.h"
 
 namespace platform {
 
@@ -17,6 +18,7 @@ struct Platform {
     Sound& sound;
     Clock& clock;
     Application& app;
+    ShellWindows& shellWindows;
 };
 
 }  // namespace platform

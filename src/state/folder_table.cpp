@@ -1,5 +1,7 @@
 #include "state/folder_table.h"
 
+#include "text/gbk_text.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -27,6 +29,11 @@ void FolderTable::move(int from, int to) {
     } else {
         std::rotate(first + to, first + from, first + from + 1);
     }
+}
+
+std::string tabFolderName(const std::string& path) {
+    std::string name = text::lastPathComponent(path);
+    return name.empty() ? path : name;
 }
 
 }  // namespace folvaric

@@ -16,9 +16,17 @@ struct FolderRow {
     std::string name;                   // display name, as the list shows it
     std::string path;                   // the folder's path; empty when it could not be read
     platform::WindowHandle window = 0;  // 0 for a folder without a window
+    // The folders of the window's other tabs (Windows 11), in the same form as the path.
+    std::vector<std::string> otherTabs = {};
 
-    bool operator==(const FolderRow& o) const { return name == o.name && path == o.path && window == o.window; }
+    bool operator==(const FolderRow& o) const {
+        return name == o.name && path == o.path && window == o.window && otherTabs == o.otherTabs;
+    }
 };
+
+// The name a folder of another tab goes by: the last component of its path, or the
+// whole path for a drive root or the computer view, as Explorer titles its window.
+std::string tabFolderName(const std::string& path);
 
 // Rows in list order, never more than kMaxRows: append refuses a row past the limit, so
 // callers decide how to tell the user instead of writing past the end.

@@ -34,6 +34,11 @@ struct RefreshOutcome {
     bool ran = false;
 };
 
+// The generations of Windows whose folder windows differ where the program looks:
+// the address control (XP: edit box; Vista to 10: address toolbar) and, from
+// Windows 11, a header of its own with folders as tabs of one window.
+enum class WindowsGeneration { Older, Xp, VistaOr7, Windows8, Windows10, Windows11 };
+
 // The tray icon as the main form sees it; the Windows side keeps the real icon
 // in step with these values.
 struct TrayIconModel {
@@ -129,6 +134,7 @@ struct Form1 {
     AddressFailure pathFailReason = AddressFailure::None;
     std::string pathFailText;
     std::string osGeneration;
+    WindowsGeneration windowsGeneration = WindowsGeneration::VistaOr7;
 
     // --- run-state flags ---
     bool refreshBusy = false;

@@ -20,7 +20,11 @@ std::vector<FolderSetEntry> tickedRows(const Form1& f) {
     std::vector<FolderSetEntry> rows;
     const int count = std::min(f.table.size(), f.CheckListBox1.count());
     for (int i = 0; i < count; ++i) {
-        if (f.CheckListBox1.checked(i)) rows.push_back({f.table[i].name, f.table[i].path});
+        if (!f.CheckListBox1.checked(i)) continue;
+        const FolderRow& row = f.table[i];
+        rows.push_back({row.name, row.path});
+        // The folders of the window's other tabs are protected with it.
+        for (const std::string& tab : row.otherTabs) rows.push_back({tabFolderName(tab), tab});
     }
     return rows;
 }
@@ -88,7 +92,13 @@ void lincunweiClick(Form1& f) {
     baocunwenjianjiaziClick(f);
 }
 
-void diaorujiheziClick(Form1& f) {
+namespace {
+
+// What an empty set means depends on who asked: the user's own load is told the file holds
+// nothing, while the start-up load of a set that lists no folder simply has nothing to restore.
+enum class EmptySet { Report, NothingToRestore };
+
+void loadFolderSet(Form1& f, EmptySet whenEmpty) {
     const platform::ReadResult file = f.p.files.readFile(f.folderSetFile, kMaxFolderSetBytes);
     switch (file.status) {
         case platform::ReadStatus::Ok:
@@ -104,8 +114,12 @@ void diaorujiheziClick(Form1& f) {
             return;
     }
 
-    const LoadedFolderSet set = readFolderSet(
-        folderSetTextAsGbk(file.bytes), [&f](const std::string& path) { return f.p.files.canonicalFolderPath(path); });
+    const std::string contents = folderSetTextAsGbk(file.bytes);
+    const bool listsNothing = contents.find_first_not_of("\r\n \t") == std::string::npos;
+    if (listsNothing && whenEmpty == EmptySet::NothingToRestore) return;
+
+    const LoadedFolderSet set =
+        readFolderSet(contents, [&f](const std::string& path) { return f.p.files.canonicalFolderPath(path); });
     for (int i = 0; i < set.refused; ++i) f.p.sound.beep(0);
     if (set.accepted.empty()) {
         showStorageError(f, storage_text::folderSetEmpty());
@@ -124,9 +138,20 @@ void diaorujiheziClick(Form1& f) {
     refreshFolderWindows(f, std::move(loaded));
 }
 
+}  // namespace
+
+void diaorujiheziClick(Form1& f) {
+    loadFolderSet(f, EmptySet::Report);
+}
+
 void diaorumorenjiheClick(Form1& f) {
     f.folderSetFile = f.defaultSetFile;
     diaorujiheziClick(f);
+}
+
+void loadDefaultSetAtStartup(Form1& f) {
+    f.folderSetFile = f.defaultSetFile;
+    loadFolderSet(f, EmptySet::NothingToRestore);
 }
 
 void diaoruqitajiheClick(Form1& f) {

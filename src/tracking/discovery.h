@@ -18,6 +18,8 @@ void xunzaodizilanClick(Form1& f);
 // First qualifying top-level window, from the top, with exactly this title; 0 if none.
 WindowHandle findWindowByTitle(Form1& f, const std::string& title);
 unsigned char detectOsVersion(Form1& f);
+// The generation of Windows the version record names; see WindowsGeneration.
+WindowsGeneration windowsGenerationOf(const platform::VersionRecord& v);
 void caozuoxitongbanben(Form1& f);
 
 }  // namespace folvaric

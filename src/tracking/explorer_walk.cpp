@@ -10,6 +10,7 @@
 #include "tracking/address_scan.h"
 #include "tracking/discovery.h"
 #include "tracking/owner_executable.h"
+#include "tracking/shell_folders.h"
 #include "tracking/special_views.h"
 #include "tracking/texts.h"
 
@@ -38,6 +39,18 @@ void notePathOutcome(Form1& f, const AddressReading& reading, const std::string&
     }
 }
 
+// Windows 11 draws the folder window's header without an address control: the
+// shell's window list tells the folder instead. A special view has no folder path
+// anywhere, so the shell is not asked about it. A path the shell gave is no failure,
+// whatever the address scan found unreadable.
+AddressReading readFolder(Form1& f, ShellFolderLookup& shellFolders, WindowHandle h, const std::string& name) {
+    AddressReading reading = readWindowAddress(f, h, name);
+    if (!reading.path.empty() || isSpecialView(name)) return reading;
+    std::string fromShell = shellFolders.activeFolderOf(h);
+    if (!fromShell.empty()) reading = AddressReading{std::move(fromShell), AddressFailure::None, std::string()};
+    return reading;
+}
+
 }  // namespace
 
 bool hasMainWindowStyle(Form1& f, WindowHandle h) {
@@ -60,6 +73,7 @@ WalkResult walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers
     // of a listed folder is a duplicate.
     f.table.reserveAll();
     std::unordered_set<std::string> listedPaths;
+    ShellFolderLookup shellFolders(f);
 
     for (const WindowHandle h : desktop.topLevelWindowsInZOrder()) {
         if (!hasMainWindowStyle(f, h)) continue;
@@ -72,12 +86,15 @@ WalkResult walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers
         result.found = true;
 
         FolderRow row{displayNameFromTitle(f, title), std::string(), h};
-        const AddressReading reading = readWindowAddress(f, h, row.name);
+        const AddressReading reading = readFolder(f, shellFolders, h, row.name);
         notePathOutcome(f, reading, row.name, result);
         row.path = reading.path;
+        // Only the shell's list knows the folders of a window's other tabs.
+        if (tabsPossible(f)) row.otherTabs = shellFolders.otherFoldersOf(h);
 
-        // The window higher in the Z order keeps the folder; the lower one is closed.
-        if (!row.path.empty() && listedPaths.count(text::folderPathKey(row.path)) != 0) {
+        // The window higher in the Z order keeps the folder; the lower one is closed,
+        // unless it holds other folders as tabs, which would be closed with it.
+        if (!row.path.empty() && listedPaths.count(text::folderPathKey(row.path)) != 0 && row.otherTabs.empty()) {
             desktop.postClose(h);
             continue;
         }

@@ -38,8 +38,13 @@ void reopenLostFolders(RefreshRun& run) {
     // no second look at the disk. Copies: opening a folder may pump messages, and a
     // command may change the table then.
     std::unordered_set<std::string> openPaths(static_cast<std::size_t>(f.table.size()));
+    const auto noteOpen = [&openPaths](const std::string& path) {
+        if (!path.empty()) openPaths.insert(text::folderPathKey(path));
+    };
+    // A folder shown in a tab that is not the active one is open all the same.
     for (const FolderRow& row : f.table) {
-        if (!row.path.empty()) openPaths.insert(text::folderPathKey(row.path));
+        noteOpen(row.path);
+        for (const std::string& tab : row.otherTabs) noteOpen(tab);
     }
     // A folder entered twice in the snapshot (from a loaded set and a ticked row, or in
     // two spellings) gets one window: two would both be found by the same title.

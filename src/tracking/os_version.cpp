@@ -1,5 +1,6 @@
-// Telling the Vista/7 generation from older Windows: the folder path is read
-// from a different address control on each.
+// Telling the generations of Windows apart: the folder path is read from a
+// different address control on XP and on Vista and later, and Windows 11 may
+// have no address control at all.
 #include "tracking/discovery.h"
 #include "tracking/texts.h"
 
@@ -7,6 +8,8 @@ namespace folvaric {
 namespace {
 
 constexpr std::uint32_t kPlatformNt = 2;
+// Windows 11 still calls itself 10.0; its builds start here.
+constexpr std::uint32_t kFirstWindows11Build = 22000;
 
 std::string trimmed(const std::string& s) {
     std::size_t begin = 0;
@@ -52,8 +55,17 @@ unsigned char detectOsVersion(Form1& f) {
     return v.platformId == kPlatformNt ? ntVersion(v) : windows9xVersion(v);
 }
 
+WindowsGeneration windowsGenerationOf(const platform::VersionRecord& v) {
+    if (v.platformId != kPlatformNt || v.majorVersion < 5) return WindowsGeneration::Older;
+    if (v.majorVersion == 5) return v.minorVersion == 0 ? WindowsGeneration::Older : WindowsGeneration::Xp;
+    if (v.majorVersion == 6) return v.minorVersion < 2 ? WindowsGeneration::VistaOr7 : WindowsGeneration::Windows8;
+    if (v.majorVersion == 10 && v.buildNumber < kFirstWindows11Build) return WindowsGeneration::Windows10;
+    return WindowsGeneration::Windows11;
+}
+
 void caozuoxitongbanben(Form1& f) {
     f.osGeneration.clear();
+    f.windowsGeneration = windowsGenerationOf(f.p.desktop.version());
     if (detectOsVersion(f) == 0) f.osGeneration = tracking_text::vistaOrWin7();
 }
 

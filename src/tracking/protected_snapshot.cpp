@@ -18,7 +18,17 @@ void snapshotTickedRows(RefreshRun& run) {
         }
         // Whole texts: a cut path would name the parent folder, or none, or another
         // folder that shares its beginning.
-        run.protectedFolders.push_back(f.table[i]);
+        const FolderRow& row = f.table[i];
+        run.protectedFolders.push_back({row.name, row.path, row.window});
+        // A ticked window protects the folders of all its tabs: each comes back on its own
+        // should the whole window be closed.
+        for (const std::string& tab : row.otherTabs) {
+            if (static_cast<int>(run.protectedFolders.size()) >= kMaxRows) {
+                run.capacity.tell();
+                return;
+            }
+            run.protectedFolders.push_back({tabFolderName(tab), tab, row.window});
+        }
     }
 }
 
@@ -28,8 +38,14 @@ void listRowsWithTicks(RefreshRun& run) {
     // Explorer shows as "C:\\T", and the computer view has two names.
     std::unordered_set<std::string> protectedPaths(run.protectedFolders.size());
     for (const FolderRow& folder : run.protectedFolders) protectedPaths.insert(text::folderPathKey(folder.path));
+    const auto isProtected = [&protectedPaths](const std::string& path) {
+        return protectedPaths.count(text::folderPathKey(path)) != 0;
+    };
+    // A window is ticked when any of its tabs shows a protected folder: the user may have
+    // switched to another tab since.
     for (const FolderRow& row : f.table) {
-        f.CheckListBox1.add(row.name, protectedPaths.count(text::folderPathKey(row.path)) != 0);
+        f.CheckListBox1.add(
+            row.name, isProtected(row.path) || std::any_of(row.otherTabs.begin(), row.otherTabs.end(), isProtected));
     }
 }
 

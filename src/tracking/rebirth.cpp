@@ -6,8 +6,10 @@
 
 #include "tracking/discovery.h"
 #include "tracking/explorer_walk.h"
+#include "tracking/owner_executable.h"
 #include "tracking/reborn_window.h"
 #include "tracking/refresh_status.h"
+#include "tracking/shell_folders.h"
 #include "tracking/texts.h"
 #include "tracking/waits.h"
 
@@ -19,6 +21,17 @@ constexpr int kSettlePauseMs = 10;
 constexpr int kSearchPasses = 41;
 constexpr int kSearchPauseMs = 50;
 constexpr int kSizingPauseMs = 1000;
+
+// Windows 11 may title its windows with more than the folder's name; there the shell's
+// window list, asked afresh, names the window that shows the folder. A window the table
+// lists already is another row's.
+WindowHandle searchShellList(Form1& f, const std::string& path) {
+    ShellFolderLookup shellFolders(f);
+    return shellFolders.windowShowing(path, [&f](WindowHandle h) {
+        return std::none_of(f.table.begin(), f.table.end(), [h](const FolderRow& row) { return row.window == h; }) &&
+               isExplorerExecutable(getWindowExePath(f, h));
+    });
+}
 
 // One search attempt: Explorer titles the new window with the folder's name or
 // its full path, possibly behind the address label. Other folders' windows of the
@@ -37,6 +50,10 @@ WindowHandle searchByTitles(Form1& f, const std::string& name, const std::string
             const WindowHandle found = findRebornWindow(f, title, name, path);
             if (found != 0) return found;
             f.p.clock.processMessages();
+        }
+        if (tabsPossible(f)) {
+            const WindowHandle found = searchShellList(f, path);
+            if (found != 0) return found;
         }
     }
     return 0;

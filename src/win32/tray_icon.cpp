@@ -1,7 +1,7 @@
 #include "win32/tray_icon.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -14,10 +14,6 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"FolvaricTrayIcon";
 constexpr UINT kCallbackMessage = WM_USER + 1;
 constexpr UINT_PTR kAnimationTimer = 1;
-constexpr std::size_t kTipBytes = 64;
-
-const char kCannotCreate[] = "Cannot Create System Shell Notification Icon";
-const char kCannotRemove[] = "Cannot Remove System Shell Notification Icon";
 
 void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
@@ -42,7 +38,9 @@ POINT cursor() {
     return at;
 }
 
-Icon copyOf(HICON icon) { return Icon(icon != nullptr ? CopyIcon(icon) : nullptr); }
+Icon copyOf(HICON icon) {
+    return Icon(icon != nullptr ? CopyIcon(icon) : nullptr);
+}
 
 }  // namespace
 
@@ -51,8 +49,8 @@ TrayIcon::TrayIcon(HINSTANCE instance, TrayApplication& application) : applicati
     registerWindowClass(instance, windowProc);
     // A hidden top-level window rather than a message-only one: only top-level windows hear the
     // broadcasts (TaskbarCreated, the end of the session).
-    window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  instance, this));
+    window_.reset(
+        CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 
     // The first, smallest layout of the record: every Windows version takes it.
@@ -67,117 +65,89 @@ TrayIcon::TrayIcon(HINSTANCE instance, TrayApplication& application) : applicati
 
 TrayIcon::~TrayIcon() {
     Shell_NotifyIconW(NIM_DELETE, &record_);
-    hookRegistered_ = false;
     if (timerRunning_ && window_) KillTimer(window_.get(), kAnimationTimer);
     if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
-void TrayIcon::loaded() {
-    if (icons_ != nullptr) {
-        updateTimer();
-        selectImage(iconIndex);
-        return;
-    }
-    animate_ = false;
-    updateTimer();
-    current_ = copyOf(application_.applicationIcon());
-    pushIcon();
+bool TrayIcon::shellAdd() {
+    record_.hIcon = current_.get();
+    return Shell_NotifyIconW(NIM_ADD, &record_) != FALSE;
 }
 
-bool TrayIcon::addToShell() { return Shell_NotifyIconW(NIM_ADD, &record_) != FALSE; }
-
-void TrayIcon::setVisible(bool value) {
-    visible_ = value;
-    if (value) {
-        if (!addToShell()) {
-            if (onError) onError(kCannotCreate);
-            return;
-        }
-        setHide(true);
-        hookRegistered_ = true;
-    } else {
-        if (!Shell_NotifyIconW(NIM_DELETE, &record_)) {
-            if (onError) onError(kCannotRemove);
-            return;
-        }
-        setHide(false);
-        hookRegistered_ = false;
-    }
+bool TrayIcon::shellRemove() {
+    return Shell_NotifyIconW(NIM_DELETE, &record_) != FALSE;
 }
 
-void TrayIcon::setHint(const std::string& gbkText) {
-    if (gbkText == hint_ || gbkText.size() >= kTipBytes) return;
-    hint_ = gbkText;
-    const std::wstring tip = wide(hint_);
+void TrayIcon::shellModify() {
+    record_.hIcon = current_.get();
+    Shell_NotifyIconW(NIM_MODIFY, &record_);
+}
+
+void TrayIcon::storeTip(const std::string& gbkText) {
+    const std::wstring tip = wide(gbkText);
     const std::size_t length = std::min<std::size_t>(tip.size(), ARRAYSIZE(record_.szTip) - 1);
     std::fill(std::begin(record_.szTip), std::end(record_.szTip), L'\0');
     std::copy(tip.begin(), tip.begin() + static_cast<std::ptrdiff_t>(length), record_.szTip);
-    if (hint_.empty()) {
+    if (gbkText.empty()) {
         record_.uFlags &= ~static_cast<UINT>(NIF_TIP);
     } else {
         record_.uFlags |= NIF_TIP;
     }
-    pushIcon();
 }
 
-void TrayIcon::setHide(bool value) {
-    hide_ = value;
-    if (!visible_) return;
-    const HWND app = application_.applicationWindow();
-    if (app != nullptr && IsIconic(app) && value) ShowWindow(app, SW_HIDE);
-    // The other way round (not minimised, switched off) would restore the application window.
-    // Here that window is the main window, which is never hidden unless minimised: restoring
-    // it would only undo a maximised state, so nothing is done.
+void TrayIcon::setIcons(const std::vector<HICON>* icons) {
+    icons_ = icons;
 }
 
-void TrayIcon::setIcons(const std::vector<HICON>* icons) { icons_ = icons; }
-
-void TrayIcon::setAnimateInterval(int milliseconds) {
-    animateInterval_ = milliseconds;
-    updateTimer();
+int TrayIcon::imageCount() const {
+    return icons_ == nullptr ? -1 : static_cast<int>(icons_->size());
 }
 
-void TrayIcon::setAnimate(bool value) {
-    if (icons_ == nullptr) return;
-    animate_ = value;
-    updateTimer();
+void TrayIcon::takeImage(int index) {
+    current_ = copyOf((*icons_)[static_cast<std::size_t>(index)]);
 }
 
-void TrayIcon::updateTimer() {
+void TrayIcon::takeApplicationIcon() {
+    current_ = copyOf(application_.applicationIcon());
+}
+
+void TrayIcon::timerChanged() {
     if (!window_) return;
-    const bool run = animate_ && icons_ != nullptr && animateInterval_ > 0;
     if (timerRunning_) KillTimer(window_.get(), kAnimationTimer);
-    timerRunning_ = run && SetTimer(window_.get(), kAnimationTimer, static_cast<UINT>(animateInterval_), nullptr);
+    timerRunning_ =
+        timerRuns() && SetTimer(window_.get(), kAnimationTimer, static_cast<UINT>(animateInterval()), nullptr);
 }
 
-void TrayIcon::advanceIcon() {
-    if (icons_ == nullptr || icons_->empty()) return;
-    const int count = static_cast<int>(icons_->size());
-    iconIndex = iconIndex < count - 1 ? iconIndex + 1 : 0;
-    selectImage(iconIndex);
-    pushIcon();
-}
-
-void TrayIcon::minimize() {
-    application_.minimiseApplication();
+bool TrayIcon::applicationMinimised() {
     const HWND app = application_.applicationWindow();
-    if (hide_ && app != nullptr) ShowWindow(app, SW_HIDE);
-    if (onMinimize) onMinimize();
+    return app != nullptr && IsIconic(app);
 }
 
-void TrayIcon::restore() {
+void TrayIcon::minimiseApplication() {
+    application_.minimiseApplication();
+}
+
+void TrayIcon::restoreApplication() {
     application_.restoreApplication();
+}
+
+void TrayIcon::hideApplicationWindow() {
+    const HWND app = application_.applicationWindow();
+    if (app != nullptr) ShowWindow(app, SW_HIDE);
+}
+
+void TrayIcon::bringApplicationBack() {
     const HWND app = application_.applicationWindow();
     if (app != nullptr) {
-        ShowWindow(app, SW_RESTORE);
+        // The application's restore has brought a maximised window back maximised; restoring
+        // it again would take it down to its normal size.
+        if (IsIconic(app)) {
+            ShowWindow(app, SW_RESTORE);
+        } else if (!IsWindowVisible(app)) {
+            ShowWindow(app, SW_SHOW);
+        }
         SetForegroundWindow(app);
     }
-    if (onRestore) onRestore();
-}
-
-void TrayIcon::pushIcon() {
-    record_.hIcon = current_.get();
-    if (visible_) Shell_NotifyIconW(NIM_MODIFY, &record_);
 }
 
 void TrayIcon::showMenuAtCursor() {
@@ -190,16 +160,8 @@ void TrayIcon::showMenuAtCursor() {
     if (popupMenu) popupMenu(at, owner);
 }
 
-void TrayIcon::selectImage(int index) {
-    iconIndex = index;
-    if (icons_ != nullptr && index >= 0 && index < static_cast<int>(icons_->size())) {
-        current_ = copyOf((*icons_)[static_cast<std::size_t>(index)]);
-    }
-    pushIcon();
-}
-
 void TrayIcon::takeAppIcon() {
-    current_ = copyOf(application_.applicationIcon());
+    takeApplicationIcon();
     pushIcon();
 }
 
@@ -209,115 +171,73 @@ void TrayIcon::takeIcon(Icon icon) {
 }
 
 void TrayIcon::appWindowHook(UINT message, WPARAM wParam) {
-    if (!hookRegistered_ || message != WM_SYSCOMMAND) return;
-    // Compared exactly: the low four bits are not masked.
-    if (wParam == SC_MINIMIZE) {
-        minimize();
-    } else if (wParam == SC_RESTORE) {
-        restore();
-    }
-}
-
-void TrayIcon::act(TrayIconMessage happened) {
-    if (restoreOn == happened) restore();
-    if (popupMenuOn == happened) showMenuAtCursor();
-}
-
-void TrayIcon::click() {
-    act(TrayIconMessage::Click);
-    if (onClick) onClick();
-}
-
-void TrayIcon::dblClick() {
-    act(TrayIconMessage::DoubleClick);
-    if (onDblClick) onDblClick();
-}
-
-void TrayIcon::mouseDown(TrayMouseButton button, unsigned shift, POINT at) {
-    act(TrayIconMessage::MouseDown);
-    if (onMouseDown) onMouseDown(button, shift, at.x, at.y);
-}
-
-void TrayIcon::mouseUp(TrayMouseButton button, unsigned shift, POINT at) {
-    act(TrayIconMessage::MouseUp);
-    if (onMouseUp) onMouseUp(button, shift, at.x, at.y);
-}
-
-void TrayIcon::mouseMove(unsigned shift, POINT at) {
-    if (onMuuseMove) onMuuseMove(shift, at.x, at.y);
+    if (message == WM_SYSCOMMAND) applicationCommand(static_cast<unsigned>(wParam));
 }
 
 void TrayIcon::mouseNotification(UINT mouseMessage) {
-    const unsigned shift = keyboardShift();
-    const POINT at = cursor();
+    using controls::TrayMouse;
+    TrayMouse mouse = TrayMouse::Other;
     switch (mouseMessage) {
-    case WM_MOUSEMOVE:
-        if (onClick) mouseMove(shift, at);
-        break;
-    case WM_LBUTTONDOWN:
-        mouseDown(TrayMouseButton::Left, shift | tray_shift::Left, at);
-        break;
-    case WM_LBUTTONUP:
-        if (onClick) click();
-        mouseUp(TrayMouseButton::Left, shift | tray_shift::Left, at);
-        if (restoreOn == TrayIconMessage::LeftClickUp) restore();
-        if (popupMenuOn == TrayIconMessage::LeftClickUp) showMenuAtCursor();
-        break;
-    case WM_LBUTTONDBLCLK:
-        dblClick();
-        if (restoreOn == TrayIconMessage::LeftDoubleClick) restore();
-        if (popupMenuOn == TrayIconMessage::LeftDoubleClick) showMenuAtCursor();
-        break;
-    case WM_RBUTTONDOWN:
-        mouseDown(TrayMouseButton::Right, shift | tray_shift::Right, at);
-        break;
-    case WM_RBUTTONUP:
-        mouseUp(TrayMouseButton::Right, shift | tray_shift::Right, at);
-        if (restoreOn == TrayIconMessage::RightClickUp) restore();
-        if (popupMenuOn == TrayIconMessage::RightClickUp) showMenuAtCursor();
-        break;
-    case WM_RBUTTONDBLCLK:
-        dblClick();
-        if (restoreOn == TrayIconMessage::RightDoubleClick) restore();
-        if (popupMenuOn == TrayIconMessage::RightDoubleClick) showMenuAtCursor();
-        break;
-    case WM_MBUTTONDOWN:
-        mouseDown(TrayMouseButton::Middle, shift | tray_shift::Middle, at);
-        break;
-    case WM_MBUTTONUP:
-        mouseUp(TrayMouseButton::Middle, shift | tray_shift::Middle, at);
-        break;
-    case WM_MBUTTONDBLCLK:
-        dblClick();
-        break;
-    default:
-        break;
+        case WM_MOUSEMOVE:
+            mouse = TrayMouse::Move;
+            break;
+        case WM_LBUTTONDOWN:
+            mouse = TrayMouse::LeftDown;
+            break;
+        case WM_LBUTTONUP:
+            mouse = TrayMouse::LeftUp;
+            break;
+        case WM_LBUTTONDBLCLK:
+            mouse = TrayMouse::LeftDoubleClick;
+            break;
+        case WM_RBUTTONDOWN:
+            mouse = TrayMouse::RightDown;
+            break;
+        case WM_RBUTTONUP:
+            mouse = TrayMouse::RightUp;
+            break;
+        case WM_RBUTTONDBLCLK:
+            mouse = TrayMouse::RightDoubleClick;
+            break;
+        case WM_MBUTTONDOWN:
+            mouse = TrayMouse::MiddleDown;
+            break;
+        case WM_MBUTTONUP:
+            mouse = TrayMouse::MiddleUp;
+            break;
+        case WM_MBUTTONDBLCLK:
+            mouse = TrayMouse::MiddleDoubleClick;
+            break;
+        default:
+            break;
     }
+    const POINT at = cursor();
+    controls::TrayIconRules::mouseNotification(mouse, keyboardShift(), at.x, at.y);
 }
 
 LRESULT TrayIcon::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_MEASUREITEM:
-    case WM_DRAWITEM:
-        if (ownerDrawTarget != nullptr) return SendMessageW(ownerDrawTarget, message, wParam, lParam);
-        break;
-    case WM_QUERYENDSESSION:
-        return 1;
-    case WM_ENDSESSION:
-        Shell_NotifyIconW(NIM_DELETE, &record_);
-        return 0;
-    case kCallbackMessage:
-        mouseNotification(static_cast<UINT>(lParam));
-        return 0;
-    case WM_TIMER:
-        if (wParam == kAnimationTimer && onAnimate) onAnimate();
-        return 0;
-    default:
-        break;
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM:
+            if (ownerDrawTarget != nullptr) return SendMessageW(ownerDrawTarget, message, wParam, lParam);
+            break;
+        case WM_QUERYENDSESSION:
+            return 1;
+        case WM_ENDSESSION:
+            sessionEnded();
+            return 0;
+        case kCallbackMessage:
+            mouseNotification(static_cast<UINT>(lParam));
+            return 0;
+        case WM_TIMER:
+            if (wParam == kAnimationTimer && onAnimate) onAnimate();
+            return 0;
+        default:
+            break;
     }
     // The shell started again (Explorer restarted): its new tray knows nothing of the icon.
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-        if (visible_ && addToShell()) hookRegistered_ = true;
+        taskbarCreated();
         return 0;
     }
     return 0;
@@ -335,6 +255,11 @@ LRESULT CALLBACK TrayIcon::windowProc(HWND window, UINT message, WPARAM wParam, 
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_.release();
         return DefWindowProcW(window, message, wParam, lParam);
+    }
+    // A menu opened for this window (the program sits in the tray, its main window hidden) asks
+    // it to measure and draw the owner-drawn items; the main window knows how.
+    if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) && self->ownerDrawTarget != nullptr) {
+        return self->handle(message, wParam, lParam);
     }
     // Only the messages of the component's own are processed; everything else gets the
     // window's default handling, which creating and destroying the window need.

@@ -138,11 +138,21 @@ platform::Rect WinDesktop::workArea() {
     return rectOf(r);
 }
 
+// GetVersionEx answers what the manifest declares the program was written for
+// (Windows 10 and 11 say 6.2 to a program that lists neither); ntdll's own call
+// tells the truth on every NT system and is looked up because XP's ntdll is older
+// than the headers.
 platform::VersionRecord WinDesktop::version() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
+    using RtlGetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const auto rtlGetVersion =
+        ntdll == nullptr
+            ? nullptr
+            : reinterpret_cast<RtlGetVersionCall>(reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "RtlGetVersion")));
     platform::VersionRecord record;
-    if (!GetVersionExW(&info)) return record;
+    if ((rtlGetVersion == nullptr || rtlGetVersion(&info) != 0) && !GetVersionExW(&info)) return record;
     record.majorVersion = info.dwMajorVersion;
     record.minorVersion = info.dwMinorVersion;
     record.buildNumber = info.dwBuildNumber;

@@ -7,6 +7,7 @@
 #include "win32/win_files.h"
 #include "win32/win_services.h"
 #include "win32/win_shell.h"
+#include "win32/win_shell_windows.h"
 
 namespace win {
 
@@ -20,8 +21,11 @@ struct WinPlatform {
     WinClipboard clipboard{[this] { return app.mainHwnd(); }};
     WinSound sound;
     WinClock clock{pump};
+    WinShellWindows shellWindows;
 
-    platform::Platform platform() { return {desktop, files, shell, dialogs, clipboard, sound, clock, app}; }
+    platform::Platform platform() {
+        return {desktop, files, shell, dialogs, clipboard, sound, clock, app, shellWindows};
+    }
 };
 
 }  // namespace win
