@@ -47,6 +47,7 @@ void rebuildListFromTable(Form1& f, const RememberedList& before) {
         }
     }
 
+    controls::ListUpdate update(f.CheckListBox1);
     f.CheckListBox1.clear();
     for (int i = 0; i < f.windowCount; ++i) {
         f.CheckListBox1.add(f.windowNames[static_cast<std::size_t>(i)], ticks[static_cast<std::size_t>(i)]);

@@ -38,6 +38,7 @@ void baohupaixvClick(Form1& f) {
         }
     }
 
+    controls::ListUpdate update(f.CheckListBox1);
     f.CheckListBox1.clear();
     int next = 0;
     for (const TableRow& row : ticked) {

@@ -63,14 +63,18 @@ void suaxinClick(Form1& f) {
     f.pathFailReason = 0;
     snapshotTickedRows(f, run.capacity);
 
-    f.CheckListBox1.clear();
-    if (walkExplorerWindows(f, false, false, run.capacity)) {
-        listRowsWithTicks(f);
-    } else {
-        reportGated(f, tracking_text::noExplorerWindow());
-        f.lostCount = 0;
-        f.noExplorerWindows = true;
-        f.windowCount = 0;
+    {
+        // Hundreds of entries go in one by one; the list shows them in one paint.
+        controls::ListUpdate update(f.CheckListBox1);
+        f.CheckListBox1.clear();
+        if (walkExplorerWindows(f, false, false, run.capacity)) {
+            listRowsWithTicks(f);
+        } else {
+            reportGated(f, tracking_text::noExplorerWindow());
+            f.lostCount = 0;
+            f.noExplorerWindows = true;
+            f.windowCount = 0;
+        }
     }
 
     if (f.protectedCount > 0) {

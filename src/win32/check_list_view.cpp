@@ -124,6 +124,19 @@ void CheckListView::fontChanged() {
 }
 
 void CheckListView::redraw() {
+    // Inside a batch the list box draws nothing; the end of the batch paints everything.
+    if (model_.updating()) return;
+    InvalidateRect(window_, nullptr, TRUE);
+    UpdateWindow(window_);
+}
+
+void CheckListView::drawingSuspended() { SendMessageW(window_, WM_SETREDRAW, FALSE, 0); }
+
+void CheckListView::drawingResumed() {
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    syncScroll();
+    // Painted now rather than at the next pass of the queue: a refresh goes on to its
+    // pauses, and the user should see the new list during them.
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
 }
@@ -136,6 +149,7 @@ void CheckListView::mirrorControl() {
 }
 
 void CheckListView::invalidateItem(int index) {
+    if (model_.updating()) return;
     RECT r{};
     if (SendMessageW(window_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) != LB_ERR) {
         InvalidateRect(window_, &r, FALSE);
