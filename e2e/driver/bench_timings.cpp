@@ -277,7 +277,8 @@ Comparison compareRefreshWithFloor(int count, bool oneProcess) {
 
     e2e::Folvaric program;
     REQUIRE(program.start());
-    REQUIRE(program.waitUntilShown() != nullptr);
+    HWND mainWindow = program.waitUntilShown();
+    REQUIRE(mainWindow != nullptr);
     REQUIRE(program.waitForEntries(
         [count](const std::vector<e2e::ListEntry>& entries) {
             return static_cast<int>(entries.size()) == count &&
@@ -298,6 +299,8 @@ Comparison compareRefreshWithFloor(int count, bool oneProcess) {
         floors.push_back(floor);
         ratios.push_back((refresh - kRefreshPauseMs) / floor);
     }
+    // What the user sees after the last press: the list painted once, whole.
+    e2e::screenshot(L"bench-refresh-" + std::to_wstring(count) + (oneProcess ? L"" : L"-processes"), mainWindow);
     if (count >= 100) printCallCosts(count);
     const Spread refresh = spreadOf(refreshes);
     const Spread ratio = spreadOf(ratios);
