@@ -112,6 +112,13 @@ double timedRefresh(e2e::Folvaric& program, const std::wstring& last, double tim
     return end < 0 ? -1 : end - begin;
 }
 
+// Under a heavily loaded machine a press is now and then not taken; it is pressed again.
+double pressedRefresh(e2e::Folvaric& program, const std::wstring& last, double timeoutMs) {
+    double ms = -1;
+    for (int attempt = 0; attempt < 3 && ms < 0; ++attempt) ms = timedRefresh(program, last, timeoutMs);
+    return ms;
+}
+
 // --- the bare-call floor -----------------------------------------------------------------------
 
 constexpr double kRefreshPauseMs = 50;  // the refresh's own first pause
@@ -288,9 +295,7 @@ Comparison compareRefreshWithFloor(int count, bool oneProcess) {
 
     std::vector<double> refreshes, floors, ratios;
     for (int press = 0; press < kPresses; ++press) {
-        double refresh = -1;
-        for (int attempt = 0; attempt < 3 && refresh < 0; ++attempt)
-            refresh = timedRefresh(program, kNothingLost, 30000);
+        const double refresh = pressedRefresh(program, kNothingLost, 30000);
         if (refresh < 0) {
             // A row left out is reported as such; the other rows still count.
             e2e::note("bench: | " + std::to_string(count) + " | " + (oneProcess ? "one process" : "one process each") +
@@ -395,7 +400,7 @@ E2E_TEST(bench_refresh_of_20_folder_windows) {
 
     std::vector<double> refreshes;
     for (int run = 0; run < 7; ++run) {
-        const double ms = timedRefresh(program, L"刷新结束，有效的受保护文件夹一个也没有被系统关闭", 10000);
+        const double ms = pressedRefresh(program, L"刷新结束，有效的受保护文件夹一个也没有被系统关闭", 10000);
         REQUIRE(ms > 0);
         refreshes.push_back(ms);
     }
@@ -409,7 +414,7 @@ E2E_TEST(bench_refresh_of_20_folder_windows) {
         REQUIRE(victim != nullptr);
         REQUIRE(PostMessageW(victim, WM_CLOSE, 0, 0));
         REQUIRE(e2e::waitUntil([&] { return !IsWindow(victim); }, 5000));
-        const double ms = timedRefresh(program, L"文件夹自动重生过程结束，共恢复文件夹数1个", 30000);
+        const double ms = pressedRefresh(program, L"文件夹自动重生过程结束，共恢复文件夹数1个", 30000);
         REQUIRE(ms > 0);
         rebirths.push_back(ms);
     }
