@@ -33,7 +33,7 @@ struct RefreshTimingTest : TrackingFixture {
         for (const char* path : folders) sim.openExplorerWindow(path);
         refreshFromProgram();
         for (const char* path : folders) tick(path);
-        for (int i = 0; i < lost; ++i) sim.closeWindow(form.windowHandles[static_cast<std::size_t>(rowOf(folders[i]))]);
+        for (int i = 0; i < lost; ++i) sim.closeWindow(form.table[rowOf(folders[i])].window);
         sim.explorer.options.openDelayPasses = openDelayPasses;
         const std::int64_t before = sim.clock.pausedMilliseconds();
         refreshFromProgram();
