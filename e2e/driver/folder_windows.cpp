@@ -63,6 +63,38 @@ HWND openFolderWindow(const std::wstring& path, int showCommand) {
     return window;
 }
 
+std::vector<HWND> openFolderWindowsInOneProcess(const std::vector<std::wstring>& paths) {
+    std::wstring list;
+    for (const std::wstring& path : paths) list += L"/n," + path + L"\r\n";
+    std::string bytes(static_cast<std::size_t>(WideCharToMultiByte(
+                          CP_UTF8, 0, list.data(), static_cast<int>(list.size()), nullptr, 0, nullptr, nullptr)),
+                      '\0');
+    if (!bytes.empty()) {
+        WideCharToMultiByte(CP_UTF8, 0, list.data(), static_cast<int>(list.size()), &bytes[0],
+                            static_cast<int>(bytes.size()), nullptr, nullptr);
+    }
+    const std::wstring listFile = programFile(L"Explorer-folders.txt");
+    if (!writeFileBytes(listFile, bytes)) return {};
+    Process explorer;
+    if (!explorer.start(programFile(L"Explorer.exe"), L"/folders,\"" + listFile + L"\"")) return {};
+    const DWORD processId = explorer.id();
+    std::vector<HWND> windows;
+    // Each window's title is set last; a process opening hundreds takes a while.
+    const DWORD timeout = kOpenTimeout + 100 * static_cast<DWORD>(paths.size());
+    for (const std::wstring& path : paths) {
+        HWND window = waitForWindow(
+            [&]() -> HWND {
+                if (HWND named = findTopLevel(displayNameOf(path), processId, L"CabinetWClass")) return named;
+                return findTopLevel(path, processId, L"CabinetWClass");
+            },
+            timeout);
+        if (window == nullptr) return {};
+        windows.push_back(window);
+    }
+    explorer.release();
+    return windows;
+}
+
 HWND openWineExplorerWindow(const std::wstring& path) {
     Process explorer;
     if (!explorer.start(wineExplorerPath(), L"/root," + path)) return nullptr;

@@ -16,6 +16,11 @@ std::wstring displayNameOf(const std::wstring& path);
 // The window is not tied to the caller: closeAllFolderWindows() ends it with the others.
 HWND openFolderWindow(const std::wstring& path, int showCommand = SW_SHOWNORMAL);
 
+// Opens every path in a window of ONE stand-in process, as real Explorer holds all its folder
+// windows ("/folders,<list file>"), and waits for all of them; the windows in the order given,
+// or an empty list when any of them did not come.
+std::vector<HWND> openFolderWindowsInOneProcess(const std::vector<std::wstring>& paths);
+
 // Wine's own Explorer showing `path` ("/root,<path>"); null when no window came.
 HWND openWineExplorerWindow(const std::wstring& path);
 

@@ -2,6 +2,7 @@
 // windows are checked here exactly as the program will read them.
 #include "check.h"
 #include "desktop.h"
+#include "folder_windows.h"
 
 namespace {
 
@@ -140,4 +141,33 @@ E2E_TEST(stand_in_explorer_opens_nothing_for_a_missing_folder) {
     CHECK_EQ(explorer.exitCode(), 2u);
     const std::string log = e2e::readFileBytes(e2e::programFile(L"Explorer.log"));
     CHECK(log.find("/n,C:\\no such folder here\tno such folder") != std::string::npos);
+}
+
+E2E_TEST(stand_in_explorer_holds_many_windows_in_one_process) {
+    REQUIRE(e2e::configureStandInExplorer(e2e::ExplorerStyle::Win7));
+    e2e::clearStandInLaunches();
+    const std::vector<std::wstring> paths = {L"C:\\windows", L"C:\\windows\\system32", L"C:\\"};
+    const std::vector<HWND> windows = e2e::openFolderWindowsInOneProcess(paths);
+    REQUIRE_EQ(windows.size(), paths.size());
+    const DWORD process = e2e::windowProcessId(windows[0]);
+    const wchar_t* addresses[] = {L"地址: C:\\windows", L"地址: C:\\windows\\system32", L"地址: C:\\"};
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        CHECK_EQ(e2e::windowProcessId(windows[i]), process);
+        HWND toolbar = e2e::childByClassChain(windows[i], kWin7AddressChain);
+        REQUIRE(toolbar != nullptr);
+        CHECK_EQ(e2e::windowTextMessage(toolbar), addresses[i]);
+    }
+    const std::vector<std::wstring> launches = e2e::standInLaunches();
+    REQUIRE_EQ(launches.size(), 1u);
+    CHECK(launches[0].find(L"/folders,") != std::wstring::npos);
+    CHECK(launches[0].size() > 7 && launches[0].substr(launches[0].size() - 7) == L"\topened");
+    // The process lives while any of its windows is open.
+    HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
+    REQUIRE(handle != nullptr);
+    PostMessageW(windows[0], WM_CLOSE, 0, 0);
+    CHECK(e2e::waitUntil([&] { return !IsWindow(windows[0]); }, 5000));
+    CHECK(WaitForSingleObject(handle, 300) == WAIT_TIMEOUT);
+    for (std::size_t i = 1; i < windows.size(); ++i) PostMessageW(windows[i], WM_CLOSE, 0, 0);
+    CHECK(WaitForSingleObject(handle, 5000) == WAIT_OBJECT_0);
+    CloseHandle(handle);
 }

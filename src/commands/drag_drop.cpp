@@ -25,12 +25,14 @@ void CheckListBox1DragDrop(Form1& f, int x, int y) {
     if (from == to || from < 0 || to < 0 || from >= rows || to >= rows) return;
     const bool mark = list.checked(from);
 
-    list.insert(to, list.item(from));
-    list.remove(to < from ? from + 1 : from);
     const int landed = from < to ? to - 1 : to;
-    list.redraw();
-    list.select(landed);
-    list.setChecked(landed, mark);
+    {
+        controls::ListUpdate update(list);
+        list.insert(to, list.item(from));
+        list.remove(to < from ? from + 1 : from);
+        list.select(landed);
+        list.setChecked(landed, mark);
+    }
 
     f.table.move(from, landed);
     f.focusList();

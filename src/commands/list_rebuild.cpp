@@ -46,6 +46,7 @@ void rebuildListFromTable(Form1& f, const RememberedList& before) {
         }
     }
 
+    controls::ListUpdate update(f.CheckListBox1);
     f.CheckListBox1.clear();
     for (int i = 0; i < f.table.size(); ++i) f.CheckListBox1.add(f.table[i].name, ticks[static_cast<std::size_t>(i)]);
     f.CheckListBox1.select(rowWithHandle(f, before.selectedWindow));

@@ -18,6 +18,7 @@ void baohupaixvClick(Form1& f) {
         (f.CheckListBox1.checked(i) ? ticked : unticked).push_back(f.table[i]);
     }
 
+    controls::ListUpdate update(f.CheckListBox1);
     f.CheckListBox1.clear();
     f.table.clear();
     for (const FolderRow& row : ticked) {

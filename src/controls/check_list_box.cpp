@@ -53,6 +53,15 @@ void CheckListBox::redraw() {
     if (peer) peer->redraw();
 }
 
+void CheckListBox::beginUpdate() {
+    if (updateDepth_++ == 0 && peer) peer->drawingSuspended();
+}
+
+void CheckListBox::endUpdate() {
+    if (updateDepth_ == 0) return;
+    if (--updateDepth_ == 0 && peer) peer->drawingResumed();
+}
+
 void CheckListBox::setFont(const platform::FontChoice& f) {
     font = f;
     if (peer) peer->fontChanged();

@@ -23,6 +23,10 @@ public:
     virtual void selectionChanged() = 0;
     virtual void fontChanged() = 0;
     virtual void redraw() = 0;
+    // A batch of changes begins: the control stops painting until it ends, and then paints
+    // once. Without this a list of hundreds of entries repaints after every one of them.
+    virtual void drawingSuspended() = 0;
+    virtual void drawingResumed() = 0;
 };
 
 // Modifier bits of a key or mouse event.
@@ -47,6 +51,12 @@ public:
     // The item at a point of the list's client area, or -1.
     int itemAtPos(int x, int y) const;
     void redraw();
+
+    // Changes between these two are painted once, at the end. Nested pairs count: only the
+    // outermost end paints.
+    void beginUpdate();
+    void endUpdate();
+    bool updating() const { return updateDepth_ > 0; }
 
     int itemHeight = 19;
     int topIndex = 0;  // first visible item, kept by the view when it scrolls
@@ -77,6 +87,19 @@ private:
     };
     std::vector<Item> items_;
     int selected_ = -1;
+    int updateDepth_ = 0;
+};
+
+// Holds the list's drawing back for a scope, however the scope is left.
+class ListUpdate {
+public:
+    explicit ListUpdate(CheckListBox& list) : list_(list) { list_.beginUpdate(); }
+    ~ListUpdate() { list_.endUpdate(); }
+    ListUpdate(const ListUpdate&) = delete;
+    ListUpdate& operator=(const ListUpdate&) = delete;
+
+private:
+    CheckListBox& list_;
 };
 
 }  // namespace controls

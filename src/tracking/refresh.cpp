@@ -61,13 +61,17 @@ void refreshSteps(RefreshRun& run) {
     f.pathFailReason = AddressFailure::None;
     snapshotTickedRows(run);
 
-    f.CheckListBox1.clear();
-    if (walkExplorerWindows(f, false, false, run.capacity).found) {
-        listRowsWithTicks(run);
-    } else {
-        reportGated(f, tracking_text::noExplorerWindow());
-        f.noExplorerWindows = true;
-        f.table.clear();
+    {
+        // Hundreds of entries go in one by one; the list shows them in one paint.
+        controls::ListUpdate update(f.CheckListBox1);
+        f.CheckListBox1.clear();
+        if (walkExplorerWindows(f, false, false, run.capacity).found) {
+            listRowsWithTicks(run);
+        } else {
+            reportGated(f, tracking_text::noExplorerWindow());
+            f.noExplorerWindows = true;
+            f.table.clear();
+        }
     }
 
     if (!run.protectedFolders.empty()) {

@@ -68,47 +68,51 @@ CheckListView::~CheckListView() {
 }
 
 // --- mirroring the model ---------------------------------------------------------------------
+// The view's own questions and orders to its list box go straight to the list box's procedure,
+// past the window's subclass chain: the tool tip's relay in that chain looks up a window
+// property for every message, which under Wine is a call to the server, and a refresh of a few
+// hundred folders sends the list a few thousand messages.
 
 void CheckListView::setEntry(int index) {
-    SendMessageW(window_, LB_SETITEMDATA, static_cast<WPARAM>(index), model_.checked(index) ? 1 : 0);
+    callDefault(LB_SETITEMDATA, static_cast<WPARAM>(index), model_.checked(index) ? 1 : 0);
 }
 
-void CheckListView::itemsCleared() { SendMessageW(window_, LB_RESETCONTENT, 0, 0); }
+void CheckListView::itemsCleared() { callDefault(LB_RESETCONTENT, 0, 0); }
 
 void CheckListView::itemInserted(int index) {
     const std::wstring text = wide(model_.item(index));
-    SendMessageW(window_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+    callDefault(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
     setEntry(index);
     // The list box moves its selection along with the entries as the model does; this only
     // corrects a difference.
-    if (SendMessageW(window_, LB_GETCURSEL, 0, 0) != model_.itemIndex()) selectionChanged();
+    if (callDefault(LB_GETCURSEL, 0, 0) != model_.itemIndex()) selectionChanged();
 }
 
 void CheckListView::itemDeleted(int index) {
-    SendMessageW(window_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-    if (SendMessageW(window_, LB_GETCURSEL, 0, 0) != model_.itemIndex()) selectionChanged();
+    callDefault(LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    if (callDefault(LB_GETCURSEL, 0, 0) != model_.itemIndex()) selectionChanged();
 }
 
 void CheckListView::itemChanged(int index) {
     if (index < 0 || index >= model_.count()) return;
     const std::wstring text = wide(model_.item(index));
-    const LRESULT length = SendMessageW(window_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    const LRESULT length = callDefault(LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     std::wstring shown(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
     if (length > 0) {
-        SendMessageW(window_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&shown[0]));
+        callDefault(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&shown[0]));
     }
     shown.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     if (shown != text) {
-        SendMessageW(window_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-        SendMessageW(window_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
-        if (SendMessageW(window_, LB_GETCURSEL, 0, 0) != model_.itemIndex()) selectionChanged();
+        callDefault(LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        callDefault(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+        if (callDefault(LB_GETCURSEL, 0, 0) != model_.itemIndex()) selectionChanged();
     }
     setEntry(index);
     invalidateItem(index);
 }
 
 void CheckListView::selectionChanged() {
-    SendMessageW(window_, LB_SETCURSEL, static_cast<WPARAM>(model_.itemIndex()), 0);
+    callDefault(LB_SETCURSEL, static_cast<WPARAM>(model_.itemIndex()), 0);
     syncScroll();
 }
 
@@ -123,12 +127,25 @@ void CheckListView::fontChanged() {
         TEXTMETRICW metrics{};
         if (GetTextMetricsW(dc.get(), &metrics) && metrics.tmHeight > height) height = metrics.tmHeight;
     }
-    SendMessageW(window_, LB_SETITEMHEIGHT, 0, height);
+    callDefault(LB_SETITEMHEIGHT, 0, height);
     model_.itemHeight = height;
     InvalidateRect(window_, nullptr, TRUE);
 }
 
 void CheckListView::redraw() {
+    // Inside a batch the list box draws nothing; the end of the batch paints everything.
+    if (model_.updating()) return;
+    InvalidateRect(window_, nullptr, TRUE);
+    UpdateWindow(window_);
+}
+
+void CheckListView::drawingSuspended() { SendMessageW(window_, WM_SETREDRAW, FALSE, 0); }
+
+void CheckListView::drawingResumed() {
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    syncScroll();
+    // Painted now rather than at the next pass of the queue: a refresh goes on to its
+    // pauses, and the user should see the new list during them.
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
 }
@@ -141,14 +158,15 @@ void CheckListView::mirrorControl() {
 }
 
 void CheckListView::invalidateItem(int index) {
+    if (model_.updating()) return;
     RECT r{};
-    if (SendMessageW(window_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) != LB_ERR) {
+    if (callDefault(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) != LB_ERR) {
         InvalidateRect(window_, &r, FALSE);
     }
 }
 
 void CheckListView::syncScroll() {
-    const LRESULT top = SendMessageW(window_, LB_GETTOPINDEX, 0, 0);
+    const LRESULT top = callDefault(LB_GETTOPINDEX, 0, 0);
     model_.topIndex = top == LB_ERR ? 0 : static_cast<int>(top);
 }
 

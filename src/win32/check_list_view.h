@@ -43,6 +43,8 @@ public:
     void selectionChanged() override;
     void fontChanged() override;
     void redraw() override;
+    void drawingSuspended() override;
+    void drawingResumed() override;
 
     // Control::onChanged: place, enabled state and visibility.
     void mirrorControl();

@@ -55,6 +55,11 @@ LRESULT CALLBACK StatusLineView::textProc(HWND window, UINT message, WPARAM wPar
 
 void StatusLineView::mirror() {
     if (window_ == nullptr) return;
+    // A refresh reports each protected folder still open, hundreds of times the same text; with
+    // the text, place and state as last mirrored there is nothing to ask of the bar.
+    const Placement now{model_.bounds(), model_.enabled(), model_.visible()};
+    if (textShown_ && model_.simpleText() == shownText_ && now == mirrored_) return;
+    mirrored_ = now;
     mirrorPlacement(window_, model_);
     // The bar repaints only what a resize uncovers, but the text is laid out on the whole width.
     InvalidateRect(window_, nullptr, TRUE);

@@ -31,6 +31,15 @@ private:
     Font font_;
     std::string shownText_;
     bool textShown_ = false;
+    // The place and state last mirrored.
+    struct Placement {
+        controls::Bounds bounds;
+        bool enabled = true, visible = true;
+        bool operator==(const Placement& o) const {
+            return bounds == o.bounds && enabled == o.enabled && visible == o.visible;
+        }
+    };
+    Placement mirrored_;
 };
 
 }  // namespace win
