@@ -6,6 +6,11 @@ namespace e2e {
 namespace {
 
 constexpr DWORD kOpenTimeout = 10000;
+
+// Explorer splits its command line at commas: a path holding one goes in quotes.
+std::wstring explorerArgument(const std::wstring& path) {
+    return path.find(L',') == std::wstring::npos ? path : L"\"" + path + L"\"";
+}
 const std::vector<std::wstring> kWin7AddressChain = {L"WorkerW",           L"ReBarWindow32",     L"Address Band Root",
                                                      L"msctls_progress32", L"Breadcrumb Parent", L"ToolbarWindow32"};
 
@@ -47,9 +52,7 @@ std::wstring displayNameOf(const std::wstring& path) {
 
 HWND openFolderWindow(const std::wstring& path, int showCommand) {
     Process explorer;
-    // Explorer splits its command line at commas: a path holding one goes in quotes.
-    const std::wstring argument = path.find(L',') == std::wstring::npos ? path : L"\"" + path + L"\"";
-    if (!explorer.start(programFile(L"Explorer.exe"), L"/n," + argument, showCommand)) return nullptr;
+    if (!explorer.start(programFile(L"Explorer.exe"), L"/n," + explorerArgument(path), showCommand)) return nullptr;
     // Titled with the folder's name, or with its full path when Explorer.ini asks for that.
     const DWORD processId = explorer.id();
     HWND window = waitForWindow(
@@ -65,7 +68,7 @@ HWND openFolderWindow(const std::wstring& path, int showCommand) {
 
 std::vector<HWND> openFolderWindowsInOneProcess(const std::vector<std::wstring>& paths) {
     std::wstring list;
-    for (const std::wstring& path : paths) list += L"/n," + path + L"\r\n";
+    for (const std::wstring& path : paths) list += L"/n," + explorerArgument(path) + L"\r\n";
     std::string bytes(static_cast<std::size_t>(WideCharToMultiByte(
                           CP_UTF8, 0, list.data(), static_cast<int>(list.size()), nullptr, 0, nullptr, nullptr)),
                       '\0');
