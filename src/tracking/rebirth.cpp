@@ -114,13 +114,37 @@ void findAndList(RefreshRun& run, LostFolder& folder) {
     appendRebornRow(f, folder.name, folder.window, folder.path);
 }
 
-void bringToFrontSized(RefreshRun& run, const std::vector<LostFolder>& lost) {
+// Takes the row of a reborn window that is gone again off the table and the list: a dead
+// handle would stand for the folder as if it were open.
+void dropRebornRow(Form1& f, const LostFolder& folder) {
+    const int entries = std::min({f.windowCount, f.CheckListBox1.count(), kMaxRows});
+    for (int i = entries - 1; i >= 0; --i) {
+        const auto row = static_cast<std::size_t>(i);
+        if (f.windowHandles[row] != folder.window || f.windowPaths[row] != folder.path) continue;
+        for (auto k = row; k + 1 < static_cast<std::size_t>(entries); ++k) {
+            f.windowNames[k] = f.windowNames[k + 1];
+            f.windowHandles[k] = f.windowHandles[k + 1];
+            f.windowPaths[k] = f.windowPaths[k + 1];
+        }
+        --f.windowCount;
+        f.CheckListBox1.remove(i);
+        return;
+    }
+}
+
+void bringToFrontSized(RefreshRun& run, std::vector<LostFolder>& lost) {
     Form1& f = run.f;
     platform::Desktop& desktop = f.p.desktop;
     const platform::Rect size{0, 0, run.desktop.right, run.workAreaHeight};
     f.rebornCount = 0;
-    for (const LostFolder& folder : lost) {
+    for (LostFolder& folder : lost) {
         if (folder.window == 0) continue;
+        // Closed again while it waited to be sized: not restored after all.
+        if (!desktop.isWindow(folder.window)) {
+            dropRebornRow(f, folder);
+            folder.window = 0;
+            continue;
+        }
         desktop.bringToTop(folder.window);
         desktop.show(folder.window, platform::ShowCommand::ShowNormal);
         if (!desktop.move(folder.window, size, true)) reportShown(f, tracking_text::cannotSize() + folder.name);
