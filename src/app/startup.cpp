@@ -78,6 +78,7 @@ void FormCreate(Form1& f) {
     f.refreshBusy = false;
     f.resolvedPathCount = 0;
     f.startupDone = false;
+    f.startupSetLoadPending = true;
     f.setLoaded = false;
     f.setLoadedCount = 0;
     f.iconFileName.clear();
@@ -105,7 +106,13 @@ void FormShow(Form1& f) {
 
     if (f.firstShow) {
         f.firstShow = false;
-        if (f.qidongdiaoru.checked()) diaorumorenjiheClick(f);
+        try {
+            if (f.qidongdiaoru.checked()) diaorumorenjiheClick(f);
+        } catch (...) {
+            f.startupSetLoadPending = false;
+            throw;
+        }
+        f.startupSetLoadPending = false;
     }
 }
 

@@ -35,6 +35,12 @@ struct TrayIconModel {
     }
 };
 
+// A folder as a set file records it.
+struct SavedFolder {
+    std::string name;
+    std::string path;
+};
+
 struct Form1 {
     explicit Form1(platform::Platform p);
     Form1(const Form1&) = delete;
@@ -123,6 +129,16 @@ struct Form1 {
     // --- folder-set preload ---
     bool setLoaded = false;
     int setLoadedCount = 0;
+    // Entries of a loaded set whose folders were missing at the time (a drive not mounted
+    // yet): every save of a set writes them back after the ticked rows, until a later load
+    // finds their folders.
+    std::vector<SavedFolder> absentSetFolders;
+    // The default set existed at start but could not be read (held open by another program,
+    // say): no exit or log-off save may replace it until a load has read it. Empty when none.
+    std::string unreadSetFile;
+    // From FormCreate until the first showing has loaded the default set: the ticks do not
+    // stand for the user's set yet, so a save at log-off would empty it.
+    bool startupSetLoadPending = false;
 
     // --- discovery working state ---
     WindowHandle scanWindow = 0;

@@ -8,10 +8,16 @@
 #include "storage/storage_messages.h"
 #include "storage/storage_texts.h"
 #include "text/gbk_text.h"
+#include "text/same_folder.h"
 #include "tracking/refresh.h"
 
 namespace folvaric {
 namespace {
+
+bool containsFolder(const std::vector<FolderSetEntry>& entries, const std::string& path) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [&path](const FolderSetEntry& e) { return text::sameFolder(e.path, path); });
+}
 
 std::vector<FolderSetEntry> tickedRows(const Form1& f) {
     std::vector<FolderSetEntry> rows;
@@ -28,17 +34,37 @@ std::vector<FolderSetEntry> tickedRows(const Form1& f) {
 // or re-opened yet are only in its snapshot, and a save then (the exit, say) must keep them.
 std::vector<FolderSetEntry> protectedFolders(const Form1& f) {
     std::vector<FolderSetEntry> folders = tickedRows(f);
-    if (!f.refreshBusy) return folders;
-    std::unordered_set<std::string> written;
-    for (const FolderSetEntry& e : folders) written.insert(text::cut255(e.path));
-    const int snapshot = std::clamp(f.protectedCount, 0, kMaxRows);
-    for (int i = 0; i < snapshot; ++i) {
-        const auto entry = static_cast<std::size_t>(i);
-        if (written.insert(f.protectedPaths[entry]).second) {
-            folders.push_back({f.protectedNames[entry], f.protectedPaths[entry]});
+    if (f.refreshBusy) {
+        std::unordered_set<std::string> written;
+        for (const FolderSetEntry& e : folders) written.insert(text::cut255(e.path));
+        const int snapshot = std::clamp(f.protectedCount, 0, kMaxRows);
+        for (int i = 0; i < snapshot; ++i) {
+            const auto entry = static_cast<std::size_t>(i);
+            if (written.insert(f.protectedPaths[entry]).second) {
+                folders.push_back({f.protectedNames[entry], f.protectedPaths[entry]});
+            }
         }
     }
+    // The folders that were missing when their set was loaded come last: the user never
+    // asked to forget them.
+    for (const SavedFolder& absent : f.absentSetFolders) {
+        if (!containsFolder(folders, absent.path)) folders.push_back({absent.name, absent.path});
+    }
     return folders;
+}
+
+// Keeps the absent entries of a set just read: those that loaded now are listed from here
+// on, the others are remembered alongside the ones already known.
+void rememberAbsentFolders(Form1& f, const LoadedFolderSet& set) {
+    std::vector<SavedFolder>& absent = f.absentSetFolders;
+    absent.erase(std::remove_if(absent.begin(), absent.end(),
+                                [&set](const SavedFolder& a) { return containsFolder(set.accepted, a.path); }),
+                 absent.end());
+    for (const FolderSetEntry& e : set.absent) {
+        const bool known = std::any_of(absent.begin(), absent.end(),
+                                       [&e](const SavedFolder& a) { return text::sameFolder(a.path, e.path); });
+        if (!known && static_cast<int>(absent.size()) < kMaxSetEntries) absent.push_back({e.name, e.path});
+    }
 }
 
 // Clears the loader's mark when the refresh ends, however it ends.
@@ -54,6 +80,8 @@ struct SetLoadedScope {
 
 void baocunwenjianjiaziClick(Form1& f) {
     rewriteFile(f.p.files, f.folderSetFile, formatFolderSet(protectedFolders(f)));
+    // Written on purpose: what the unread file held is what the user chose to replace.
+    if (!f.unreadSetFile.empty() && text::sameFolder(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
 }
 
 void baocunjiheClick(Form1& f) {
@@ -71,6 +99,7 @@ void lincunweiClick(Form1& f) {
     options.initialDir = f.folderSetDir;
     options.fileName = f.saveDialogFileName;
     options.defaultExt = "txt";
+    options.confirmOverwrite = true;  // another set of the user's is never replaced unasked
     const std::optional<std::string> chosen = f.p.dialogs.saveFile(options);
     if (!chosen) return;
     f.saveDialogFileName = *chosen;
@@ -80,6 +109,9 @@ void lincunweiClick(Form1& f) {
 
 void diaorujiheziClick(Form1& f) {
     const platform::ReadResult file = f.p.files.readFile(f.folderSetFile, kMaxFolderSetBytes);
+    // The default set that the start could not read still holds the user's folders: the exit
+    // must not put the few ticks made since in their place.
+    const bool unreadAtStart = f.startupSetLoadPending && text::sameFolder(f.folderSetFile, f.defaultSetFile);
     switch (file.status) {
         case platform::ReadStatus::Ok:
             break;
@@ -87,16 +119,20 @@ void diaorujiheziClick(Form1& f) {
             showStorageError(f, storage_text::fileMissingForRead() + f.folderSetFile);
             return;
         case platform::ReadStatus::TooLarge:
+            if (unreadAtStart) f.unreadSetFile = f.folderSetFile;
             showStorageError(f, storage_text::folderSetTooLarge() + f.folderSetFile);
             return;
         case platform::ReadStatus::Failed:
+            if (unreadAtStart) f.unreadSetFile = f.folderSetFile;
             showStorageError(f, storage_text::fileHasBadData() + f.folderSetFile);
             return;
     }
+    if (!f.unreadSetFile.empty() && text::sameFolder(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
 
     const LoadedFolderSet set =
         readFolderSet(file.bytes, [&f](const std::string& path) { return f.p.files.directoryExists(path); });
     for (int i = 0; i < set.refused; ++i) f.p.sound.beep(0);
+    rememberAbsentFolders(f, set);
     if (set.accepted.empty()) {
         showStorageError(f, storage_text::folderSetEmpty());
         return;
