@@ -85,7 +85,7 @@ void BM_FolderSetLoad3000(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         p.form.CheckListBox1.clear();
-        p.form.windowCount = 0;
+        p.form.table.clear();
         state.ResumeTiming();
         folvaric::diaorujiheziClick(p.form);
     }

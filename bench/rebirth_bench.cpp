@@ -37,9 +37,8 @@ struct RebirthDesktop {
         form.startupDone = true;
         folvaric::caozuoxitongbanben(form);
         refresh();
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.windowPaths[static_cast<std::size_t>(i)].rfind("E:\\Kept\\", 0) == 0)
-                form.CheckListBox1.setChecked(i, true);
+        for (int i = 0; i < form.table.size(); ++i) {
+            if (form.table[i].path.rfind("E:\\Kept\\", 0) == 0) form.CheckListBox1.setChecked(i, true);
         }
     }
 
@@ -50,8 +49,8 @@ struct RebirthDesktop {
 
     // Every protected folder's window is closed outside the program.
     void closeProtected() {
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.CheckListBox1.checked(i)) sim.closeWindow(form.windowHandles[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < form.table.size(); ++i) {
+            if (form.CheckListBox1.checked(i)) sim.closeWindow(form.table[i].window);
         }
     }
 
@@ -76,7 +75,7 @@ void BM_RebirthOverheadPerFolder(benchmark::State& state) {
 
         pausedMs += desktop.sim.clock.pausedMilliseconds() - pausedBefore;
         ++refreshes;
-        if (desktop.form.rebornCount != lost) {
+        if (desktop.form.lastRefresh.reborn != lost) {
             state.SkipWithError("not every folder was reborn");
             break;
         }

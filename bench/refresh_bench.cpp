@@ -49,7 +49,8 @@ void BM_RefreshAllOpen(benchmark::State& state, sim::ExplorerStyle style) {
     const int n = static_cast<int>(state.range(0));
     ListedDesktop desktop(n, style);
     for (auto _ : state) desktop.refresh();
-    if (desktop.form.windowCount != n || desktop.form.lostCount != 0) state.SkipWithError("unexpected outcome");
+    if (desktop.form.table.size() != n || !desktop.form.lastRefresh.lostFolders.empty())
+        state.SkipWithError("unexpected outcome");
     setCounters(state, n);
 }
 
@@ -62,11 +63,10 @@ void BM_RefreshWithRebirth(benchmark::State& state) {
     ListedDesktop desktop(n, sim::ExplorerStyle::Xp);
     for (auto _ : state) {
         state.PauseTiming();
-        for (int k = 0; k < lost; ++k)
-            desktop.sim.closeWindow(desktop.form.windowHandles[static_cast<std::size_t>(k * 97 % n)]);
+        for (int k = 0; k < lost; ++k) desktop.sim.closeWindow(desktop.form.table[k * 97 % n].window);
         state.ResumeTiming();
         desktop.refresh();
-        if (desktop.form.rebornCount != lost || desktop.form.windowCount != n) {
+        if (desktop.form.lastRefresh.reborn != lost || desktop.form.table.size() != n) {
             state.SkipWithError("rebirth incomplete");
             break;
         }

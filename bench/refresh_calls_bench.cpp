@@ -109,7 +109,7 @@ void BM_RefreshCallsPerWindow(benchmark::State& state, sim::ExplorerStyle style)
     long long refreshes = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        for (int k = 0; k < 3; ++k) d.sim.closeWindow(d.form.windowHandles[static_cast<std::size_t>(k * 97 % n)]);
+        for (int k = 0; k < 3; ++k) d.sim.closeWindow(d.form.table[k * 97 % n].window);
         const long long desktopBefore = d.desktop.calls;
         const long long filesBefore = d.files.calls;
         state.ResumeTiming();
@@ -117,7 +117,7 @@ void BM_RefreshCallsPerWindow(benchmark::State& state, sim::ExplorerStyle style)
         desktopCalls += d.desktop.calls - desktopBefore;
         fileCalls += d.files.calls - filesBefore;
         ++refreshes;
-        if (d.form.rebornCount != 3 || d.form.windowCount != n) {
+        if (d.form.lastRefresh.reborn != 3 || d.form.table.size() != n) {
             state.SkipWithError("rebirth incomplete");
             break;
         }

@@ -44,8 +44,8 @@ WindowHandle explorerWindow(sim::SimDesktop& sim, const std::string& title, cons
 
 void checkRow(fuzzing::Program& program, int row) {
     folvaric::Form1& f = program.form;
-    const std::string& path = f.windowPaths[static_cast<std::size_t>(row)];
-    FUZZ_REQUIRE(!f.windowNames[static_cast<std::size_t>(row)].empty());
+    const std::string& path = f.table[row].path;
+    FUZZ_REQUIRE(!f.table[row].name.empty());
     if (path.empty()) return;
     FUZZ_REQUIRE(isComputerName(path) ||
                  (path.size() >= 3 && path[2] == '\\' && program.sim.files.directoryExists(path)));
@@ -69,13 +69,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const WindowHandle window = explorerWindow(sim, title, editText, toolbarText, editFirst);
     sim.openExplorerWindow("D:\\Data");
 
-    const bool found = folvaric::enumerateExplorerWindows(f, 0, 0);
+    const bool found = folvaric::enumerateExplorerWindows(f, false, false);
     FUZZ_REQUIRE(found);  // D:\Data at least
-    FUZZ_REQUIRE(f.windowCount >= 1 && f.windowCount <= 2);
-    for (int i = 0; i < f.windowCount; ++i) checkRow(program, i);
-    FUZZ_REQUIRE(f.pathFailReason >= 0 && f.pathFailReason <= 2);
+    FUZZ_REQUIRE(f.table.size() >= 1 && f.table.size() <= 2);
+    for (int i = 0; i < f.table.size(); ++i) checkRow(program, i);
     // D:\Data's own window always gives its path, so the walk ends with paths readable.
-    FUZZ_REQUIRE(f.pathsResolvable && f.pathFailReason == 0);
+    FUZZ_REQUIRE(f.pathsResolvable && f.pathFailReason == folvaric::AddressFailure::None);
 
     // The same desktop through a refresh: the fuzzed window's folder, protected and closed
     // outside the program, comes back as a row of its own window, or not at all.
@@ -83,13 +82,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     folvaric::suaxinClick(f);
     FUZZ_REQUIRE(program.listMatchesTable());
     if (!protect) return 0;
-    for (int i = 0; i < f.windowCount; ++i) f.CheckListBox1.setChecked(i, true);
+    for (int i = 0; i < f.table.size(); ++i) f.CheckListBox1.setChecked(i, true);
     sim.closeWindow(window);
     folvaric::suaxinClick(f);
     FUZZ_REQUIRE(program.listMatchesTable());
-    for (int i = 0; i < f.windowCount; ++i) {
+    for (int i = 0; i < f.table.size(); ++i) {
         checkRow(program, i);
-        const WindowHandle h = f.windowHandles[static_cast<std::size_t>(i)];
+        const WindowHandle h = f.table[i].window;
         FUZZ_REQUIRE(h != window && sim.windows.exists(h));
         FUZZ_REQUIRE(sim.window(h).process == sim.explorer.process());
     }

@@ -58,9 +58,9 @@ void checkLoad(const std::string& bytes) {
     sim.windows.setActive(sim.app.mainWindow());
     folvaric::suaxinClick(f);
     const auto rowOf = [&f](const std::string& path) {
-        const auto end = f.windowPaths.begin() + f.windowCount;
-        const auto it = std::find(f.windowPaths.begin(), end, path);
-        return it == end ? -1 : static_cast<int>(it - f.windowPaths.begin());
+        const auto it = std::find_if(f.table.begin(), f.table.end(),
+                                     [&path](const folvaric::FolderRow& row) { return row.path == path; });
+        return it == f.table.end() ? -1 : static_cast<int>(it - f.table.begin());
     };
     f.CheckListBox1.setChecked(rowOf("D:\\Data"), true);
 
@@ -68,15 +68,15 @@ void checkLoad(const std::string& bytes) {
     sim.files.addFile(f.folderSetFile, bytes);
     folvaric::diaorujiheziClick(f);
 
-    FUZZ_REQUIRE(!f.refreshBusy && !f.setLoaded);
+    FUZZ_REQUIRE(!f.refreshBusy && f.runningRefreshFolders == nullptr);
     FUZZ_REQUIRE(program.listMatchesTable());
     // The tick made before the load stays.
     FUZZ_REQUIRE(rowOf("D:\\Data") >= 0 && f.CheckListBox1.checked(rowOf("D:\\Data")));
     // Every row stands for a window that shows its folder.
-    for (int i = 0; i < f.windowCount; ++i) {
-        const platform::WindowHandle h = f.windowHandles[static_cast<std::size_t>(i)];
+    for (int i = 0; i < f.table.size(); ++i) {
+        const platform::WindowHandle h = f.table[i].window;
         FUZZ_REQUIRE(sim.windows.exists(h));
-        FUZZ_REQUIRE(fuzzing::sameFolder(fuzzing::folderShownBy(sim, h), f.windowPaths[static_cast<std::size_t>(i)]));
+        FUZZ_REQUIRE(fuzzing::sameFolder(fuzzing::folderShownBy(sim, h), f.table[i].path));
     }
 }
 

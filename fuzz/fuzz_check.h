@@ -41,10 +41,10 @@ struct Program {
 
     // Item k of the list is row k of the table.
     bool listMatchesTable() const {
-        if (form.windowCount < 0 || form.windowCount > folvaric::kMaxRows) return false;
-        if (form.windowCount != form.CheckListBox1.count()) return false;
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.CheckListBox1.item(i) != form.windowNames[static_cast<std::size_t>(i)]) return false;
+        if (form.table.size() < 0 || form.table.size() > folvaric::kMaxRows) return false;
+        if (form.table.size() != form.CheckListBox1.count()) return false;
+        for (int i = 0; i < form.table.size(); ++i) {
+            if (form.CheckListBox1.item(i) != form.table[i].name) return false;
         }
         return true;
     }

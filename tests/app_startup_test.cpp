@@ -153,7 +153,7 @@ TEST_F(StartupTest, AnUnreadableAddressIsReportedOnceInABoxAndOnTheStatusLine) {
     sim.openExplorerWindow("C:\\Data");
     folvaric::FormCreate(form);
     ASSERT_FALSE(form.pathsResolvable);
-    ASSERT_EQ(form.pathFailReason, 1);
+    ASSERT_EQ(form.pathFailReason, folvaric::AddressFailure::XpAddressEdit);
     folvaric::FormShow(form);
     const std::string advice = gbk("文件夹自动重生保护失效，请在xp文件夹选项中设置地址栏显示完整路径，然后按刷新");
     ASSERT_EQ(sim.dialogs.boxes.size(), 1u);

@@ -16,11 +16,7 @@ struct CommandsFixture : Fixture, ::testing::Test {
 
     // Appends a row to the table and an entry to the list, as discovery does.
     int addRow(const std::string& name, WindowHandle handle, const std::string& path, bool ticked = false) {
-        const auto k = static_cast<std::size_t>(form.windowCount);
-        form.windowNames[k] = name;
-        form.windowHandles[k] = handle;
-        form.windowPaths[k] = path;
-        ++form.windowCount;
+        form.table.append({name, path, handle});
         return form.CheckListBox1.add(name, ticked);
     }
 
@@ -43,15 +39,9 @@ struct CommandsFixture : Fixture, ::testing::Test {
         return out;
     }
 
-    std::vector<WindowHandle> handles() const {
-        return std::vector<WindowHandle>(form.windowHandles.begin(),
-                                         form.windowHandles.begin() + form.windowCount);
-    }
+    std::vector<WindowHandle> handles() const { return column(form.table, &folvaric::FolderRow::window); }
 
-    std::vector<std::string> paths() const {
-        return std::vector<std::string>(form.windowPaths.begin(),
-                                        form.windowPaths.begin() + form.windowCount);
-    }
+    std::vector<std::string> paths() const { return column(form.table, &folvaric::FolderRow::path); }
 
     const std::string& status() const { return form.StatusBar1.simpleText(); }
     bool listHasFocus() const { return form.CheckListBox1.focused(); }

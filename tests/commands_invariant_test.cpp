@@ -22,10 +22,10 @@ struct ListInvariant : CommandsFixture {
     }
     // Name, handle and path of each row still belong to one folder window.
     bool rowsStayWhole() const {
-        for (int i = 0; i < form.windowCount; ++i) {
+        for (int i = 0; i < form.table.size(); ++i) {
             const auto k = static_cast<std::size_t>(i);
-            if (form.windowPaths[k] != "C:\\" + form.windowNames[k]) return false;
-            if (titles.at(form.windowHandles[k]) != form.windowNames[k]) return false;
+            if (form.table[k].path != "C:\\" + form.table[k].name) return false;
+            if (titles.at(form.table[k].window) != form.table[k].name) return false;
         }
         return true;
     }
@@ -97,7 +97,7 @@ TEST_F(ListInvariant, HoldsAfterEveryListCommandInTurn) {
         EXPECT_TRUE(listMatchesTable()) << "after " << name;
         EXPECT_TRUE(rowsStayWhole()) << "after " << name;
     }
-    EXPECT_EQ(form.windowCount, 0);
+    EXPECT_EQ(form.table.size(), 0);
 }
 
 }  // namespace

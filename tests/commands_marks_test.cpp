@@ -33,8 +33,7 @@ struct Marks : CommandsFixture {
 const std::string kAllProtected =
     gbk("你已经保护了所有文件夹，如果在windows中被关闭，只要按下刷新，失去的所有文件夹就立刻重生！");
 const std::string kNoneProtected = gbk("注意：所有的文件夹都失去了保护！文件夹无法自动重生！");
-const std::string kInverted =
-    gbk("打勾的文件夹被保护，如果在windows中被关闭，只要按下刷新，失去的文件夹就立刻重生！");
+const std::string kInverted = gbk("打勾的文件夹被保护，如果在windows中被关闭，只要按下刷新，失去的文件夹就立刻重生！");
 
 TEST_F(Marks, TickAllOnEmptyListStillReports) {
     shown();
@@ -141,7 +140,7 @@ TEST_F(Marks, RangeFromAnAnchorBeyondTheListStopsAtTheLastEntry) {
     userToggle(8);                            // anchor 8
     while (form.CheckListBox1.count() > 4) {  // rows go away; the anchor stays
         form.CheckListBox1.remove(form.CheckListBox1.count() - 1);
-        --form.windowCount;
+        form.table.truncate(form.table.size() - 1);
     }
     shiftDown();
     userToggle(1);
@@ -168,10 +167,10 @@ TEST_F(Marks, SelectingWhilePathsFailShowsTheReason) {
     bind();
     addRow("Data", 0, "D:\\Data");
     form.pathsResolvable = false;
-    form.pathFailReason = 1;
+    form.pathFailReason = folvaric::AddressFailure::XpAddressEdit;
     form.CheckListBox1.userSelect(0);
     EXPECT_EQ(status(), gbk("文件夹自动重生保护失效，请在xp文件夹选项中设置地址栏显示完整路径，然后按刷新"));
-    form.pathFailReason = 2;
+    form.pathFailReason = folvaric::AddressFailure::AddressToolbar;
     form.pathFailText = gbk("win7标题栏路径名不存在  ") + "X";
     form.CheckListBox1.userSelect(0);
     const std::string expected = gbk("文件夹自动重生保护失效,原因：") + gbk("win7标题栏路径名不存在  ") + "X";

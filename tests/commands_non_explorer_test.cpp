@@ -22,7 +22,7 @@ TEST_F(NonExplorerWindows, MinimiseTouchesEveryOtherProgramButNoFolderWindow) {
     EXPECT_EQ(sim.window(a).state, ShowState::Normal);
     EXPECT_EQ(sim.window(b).state, ShowState::Normal);
     EXPECT_TRUE(listMatchesTable());
-    EXPECT_EQ(form.windowCount, 2);
+    EXPECT_EQ(form.table.size(), 2);
 }
 
 TEST_F(NonExplorerWindows, RestoreBringsBackOnlyMinimisedWindows) {

@@ -34,11 +34,11 @@ struct Dragging : CommandsFixture {
 
 TEST_F(Dragging, DownwardDropLandsBeforeTheTarget) {
     abcd({false, true, false, false});
-    const WindowHandle b = form.windowHandles[1];
+    const WindowHandle b = form.table[1].window;
     drag(1, rowY(3));
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "C", "B", "D"}));
     EXPECT_EQ(paths(), pathsByName());
-    EXPECT_EQ(form.windowHandles[2], b);
+    EXPECT_EQ(form.table[2].window, b);
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, true, false}));
     EXPECT_EQ(form.CheckListBox1.itemIndex(), 2);
     EXPECT_TRUE(listMatchesTable());
@@ -46,11 +46,11 @@ TEST_F(Dragging, DownwardDropLandsBeforeTheTarget) {
 
 TEST_F(Dragging, UpwardDropLandsBeforeTheTarget) {
     abcd({false, false, true, true});
-    const WindowHandle d = form.windowHandles[3];
+    const WindowHandle d = form.table[3].window;
     drag(3, rowY(1));
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "D", "B", "C"}));
     EXPECT_EQ(paths(), pathsByName());
-    EXPECT_EQ(form.windowHandles[1], d);
+    EXPECT_EQ(form.table[1].window, d);
     EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false, true}));
     EXPECT_EQ(form.CheckListBox1.itemIndex(), 1);
     EXPECT_TRUE(listMatchesTable());
@@ -114,8 +114,6 @@ TEST_F(Sorting, TickedFirstEachGroupInItsOldOrder) {
     EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\B", "C:\\D", "C:\\A", "C:\\C"}));
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(form.CheckListBox1.itemIndex(), 3);
-    EXPECT_EQ(form.protectedCount, 2);
-    EXPECT_EQ(form.lostCount, 2);
     EXPECT_EQ(status(), "");
     EXPECT_TRUE(listMatchesTable());
     EXPECT_TRUE(listHasFocus());
@@ -124,7 +122,7 @@ TEST_F(Sorting, TickedFirstEachGroupInItsOldOrder) {
 TEST_F(Sorting, AllTickedOrNoneTickedKeepsTheOrder) {
     for (bool all : {true, false}) {
         form.CheckListBox1.clear();
-        form.windowCount = 0;
+        form.table.clear();
         addRow("A", 0xA, "C:\\A", all);
         addRow("B", 0xB, "C:\\B", all);
         addRow("C", 0xC, "C:\\C", all);
@@ -137,24 +135,22 @@ TEST_F(Sorting, AllTickedOrNoneTickedKeepsTheOrder) {
 }
 
 TEST_F(Sorting, EmptyTableIsLeftAlone) {
-    form.protectedCount = 7;
     baohupaixvClick(form);
     EXPECT_EQ(form.CheckListBox1.count(), 0);
-    EXPECT_EQ(form.protectedCount, 7);
+    EXPECT_EQ(form.CheckListBox1.itemIndex(), -1);
+    EXPECT_FALSE(listHasFocus());
 }
 
-// The scratch lists hold 255 bytes; the table keeps what the window showed, so
-// a deep folder's path is still whole for copying and saving after a sort.
-TEST_F(Sorting, LongPathIsCutOnlyInTheScratchList) {
+// The table keeps what the window showed, so a deep folder's path is still whole
+// for copying and saving after a sort.
+TEST_F(Sorting, LongPathStaysWhole) {
     std::string deep = "D:";
     while (deep.size() < 300) deep += gbk("\\文件夹");
     addRow("A", 0xA, "C:\\A", false);
     addRow(gbk("文件夹"), 0xB, deep, true);
     baohupaixvClick(form);
-    EXPECT_EQ(form.windowPaths[0], deep);
-    EXPECT_EQ(form.protectedPaths[0], text::cut255(deep));
-    EXPECT_LE(form.protectedPaths[0].size(), 255u);
-    EXPECT_EQ(form.lostPaths[0], "C:\\A");
+    EXPECT_EQ(form.table[0].path, deep);
+    EXPECT_EQ(form.table[1].path, "C:\\A");
     EXPECT_TRUE(listMatchesTable());
 }
 

@@ -50,7 +50,7 @@ TEST_F(PartialClose, EverythingTickedClosesNothingAndIsSilent) {
     addFolder("C:\\A", true);
     addFolder("C:\\B", true);
     dagouquanbuguanbiClick(form);
-    EXPECT_EQ(form.windowCount, 2);
+    EXPECT_EQ(form.table.size(), 2);
     EXPECT_EQ(status(), gbk("部分关闭结束，没有关闭任何文件夹"));
     EXPECT_TRUE(sim.sound.played.empty());
 }
@@ -61,7 +61,7 @@ TEST_F(PartialClose, MissingSoundFilePlaysNothing) {
     addFolder("C:\\B");
     addFolder("C:\\C");
     dagouquanbuguanbiClick(form);
-    EXPECT_EQ(form.windowCount, 0);
+    EXPECT_EQ(form.table.size(), 0);
     EXPECT_EQ(status(), gbk("部分关闭结束，共关闭文件夹数") + "3" + gbk("个"));
     EXPECT_TRUE(sim.sound.played.empty());
     EXPECT_TRUE(listMatchesTable());
@@ -70,7 +70,7 @@ TEST_F(PartialClose, MissingSoundFilePlaysNothing) {
 TEST_F(PartialClose, BeforeTheFirstShowingTheStatusLineIsLeftAlone) {
     addFolder("C:\\A");
     dagouquanbuguanbiClick(form);
-    EXPECT_EQ(form.windowCount, 0);
+    EXPECT_EQ(form.table.size(), 0);
     EXPECT_EQ(status(), "");
 }
 

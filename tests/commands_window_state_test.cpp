@@ -38,7 +38,7 @@ TEST_F(SingleWindow, CommandsWithoutSelectionRefuse) {
         EXPECT_EQ(box.caption, kError);
         EXPECT_EQ(box.flags, platform::mb::Ok);
     }
-    EXPECT_EQ(form.windowCount, 5);
+    EXPECT_EQ(form.table.size(), 5);
     EXPECT_EQ(status(), "kept");
     EXPECT_FALSE(sim.app.isMinimised());
     for (WindowHandle h : handles()) EXPECT_EQ(sim.window(h).closeRequests, 0);
@@ -75,16 +75,15 @@ TEST_F(SingleWindow, CloseOneOfAWindowAlreadyGoneStillRemovesTheRow) {
 
 TEST_F(SingleWindow, CloseTheLastRowOfAFullTableStaysInBounds) {
     for (int i = 0; i < kMaxRows; ++i) addRow("W" + std::to_string(i), static_cast<WindowHandle>(i + 1), "");
-    form.windowNames[kSpareSlot] = "spare";
     form.CheckListBox1.select(kMaxRows - 1);
     guanbidangeClick(form);
-    EXPECT_EQ(form.windowCount, kMaxRows - 1);
-    EXPECT_EQ(form.windowNames[kMaxRows - 2], "W2998");
+    EXPECT_EQ(form.table.size(), kMaxRows - 1);
+    EXPECT_EQ(form.table[kMaxRows - 2].name, "W2998");
     EXPECT_TRUE(listMatchesTable());
     form.CheckListBox1.select(0);
     guanbidangeClick(form);
-    EXPECT_EQ(form.windowNames[0], "W1");
-    EXPECT_EQ(form.windowCount, kMaxRows - 2);
+    EXPECT_EQ(form.table[0].name, "W1");
+    EXPECT_EQ(form.table.size(), kMaxRows - 2);
     EXPECT_TRUE(listMatchesTable());
 }
 
@@ -94,7 +93,7 @@ TEST_F(SingleWindow, MinimiseOneMinimisesOnlyTheSelectedWindow) {
     dangezuixiaohuaClick(form);
     EXPECT_EQ(sim.window(h[1]).state, ShowState::Minimised);
     EXPECT_EQ(sim.window(h[0]).state, ShowState::Normal);
-    EXPECT_EQ(form.windowCount, 5);
+    EXPECT_EQ(form.table.size(), 5);
     EXPECT_TRUE(listMatchesTable());
     EXPECT_TRUE(listHasFocus());
 }
@@ -237,7 +236,7 @@ TEST_F(AllWindows, CloseAllEmptiesListAndTable) {
     form.CheckListBox1.setChecked(0, true);
     guanbiquanbuClick(form);
     for (WindowHandle w : h) EXPECT_EQ(sim.window(w).closeRequests, 1);
-    EXPECT_EQ(form.windowCount, 0);
+    EXPECT_EQ(form.table.size(), 0);
     EXPECT_EQ(form.CheckListBox1.count(), 0);
     EXPECT_EQ(status(), kClosedAll);
     sim.clock.processMessages();

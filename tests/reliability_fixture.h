@@ -147,12 +147,11 @@ struct ReliabilityFixture {
 
     // A listed row of this folder carries a tick.
     bool isProtected(const std::string& path) const {
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.windowPaths[static_cast<std::size_t>(i)] == path && form.CheckListBox1.checked(i)) return true;
+        for (int i = 0; i < form.table.size(); ++i) {
+            if (form.table[i].path == path && form.CheckListBox1.checked(i)) return true;
         }
         return false;
     }
-
 
     // The user presses Refresh: the program is the active window.
     void refresh() {
@@ -161,14 +160,14 @@ struct ReliabilityFixture {
     }
 
     int rowOf(const std::string& path) const {
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.windowPaths[static_cast<std::size_t>(i)] == path) return i;
+        for (int i = 0; i < form.table.size(); ++i) {
+            if (form.table[i].path == path) return i;
         }
         return -1;
     }
     WindowHandle handleOf(const std::string& path) const {
         const int row = rowOf(path);
-        return row < 0 ? 0 : form.windowHandles[static_cast<std::size_t>(row)];
+        return row < 0 ? 0 : form.table[row].window;
     }
     void tick(const std::string& path) { form.CheckListBox1.setChecked(rowOf(path), true); }
     bool ticked(const std::string& path) const {
@@ -201,18 +200,18 @@ struct ReliabilityFixture {
         SCOPED_TRACE(context);
         EXPECT_FALSE(form.refreshBusy);
         EXPECT_TRUE(form.Button4.enabled());
-        ASSERT_GE(form.windowCount, 0);
-        ASSERT_LE(form.windowCount, folvaric::kMaxRows);
-        ASSERT_EQ(form.windowCount, form.CheckListBox1.count());
-        for (int i = 0; i < form.windowCount; ++i) {
+        ASSERT_GE(form.table.size(), 0);
+        ASSERT_LE(form.table.size(), folvaric::kMaxRows);
+        ASSERT_EQ(form.table.size(), form.CheckListBox1.count());
+        for (int i = 0; i < form.table.size(); ++i) {
             const auto row = static_cast<std::size_t>(i);
-            ASSERT_EQ(form.CheckListBox1.item(i), form.windowNames[row]) << "row " << i;
-            const WindowHandle h = form.windowHandles[row];
-            const std::string& path = form.windowPaths[row];
+            ASSERT_EQ(form.CheckListBox1.item(i), form.table[row].name) << "row " << i;
+            const WindowHandle h = form.table[row].window;
+            const std::string& path = form.table[row].path;
             if (path.empty() || (!exempt.empty() && path == exempt)) continue;
             const WindowHandle window = desktop.windowNamedBy(h);
             if (window == 0) continue;  // gone since: the next refresh drops the row
-            EXPECT_EQ(folderShownBy(window), path) << "row " << i << " (" << form.windowNames[row] << ")";
+            EXPECT_EQ(folderShownBy(window), path) << "row " << i << " (" << form.table[row].name << ")";
         }
     }
 };

@@ -41,7 +41,7 @@ TEST_F(ReliabilityRebirthIdentity, AListedFolderOfTheSameNameIsNotTakenForTheSlo
     EXPECT_EQ(handleOf(listed), listedWindow);
     EXPECT_EQ(sim.window(handleOf(lost)).rect, sized);
     EXPECT_NE(sim.window(listedWindow).rect, sized);  // the other folder's window was left alone
-    EXPECT_EQ(form.rebornCount, 1);
+    EXPECT_EQ(form.lastRefresh.reborn, 1);
 }
 
 TEST_F(ReliabilityRebirthIdentity, TwoLostFoldersOfTheSameNameGetOneWindowEach) {
@@ -61,7 +61,7 @@ TEST_F(ReliabilityRebirthIdentity, TwoLostFoldersOfTheSameNameGetOneWindowEach) 
         EXPECT_EQ(sim.window(handleOf(path)).state, sim::ShowState::Normal) << path;
         EXPECT_EQ(sim.window(handleOf(path)).rect, sized) << path;
     }
-    EXPECT_EQ(form.rebornCount, 2);
+    EXPECT_EQ(form.lastRefresh.reborn, 2);
 }
 
 TEST_F(ReliabilityRebirthIdentity, AnotherProgramsWindowWithTheFolderNameIsNotTaken) {
@@ -87,11 +87,11 @@ TEST_F(ReliabilityRebirthIdentity, AWindowWhoseAddressCannotBeReadIsStillFoundBy
 
     folvaric::diaorumorenjiheClick(form);
 
-    ASSERT_EQ(form.windowCount, 1);
-    EXPECT_EQ(form.windowPaths[0], "D:\\Data");
+    ASSERT_EQ(form.table.size(), 1);
+    EXPECT_EQ(form.table[0].path, "D:\\Data");
     EXPECT_TRUE(form.CheckListBox1.checked(0));
-    EXPECT_EQ(sim.window(form.windowHandles[0]).rect, sized);
-    EXPECT_EQ(form.rebornCount, 1);
+    EXPECT_EQ(sim.window(form.table[0].window).rect, sized);
+    EXPECT_EQ(form.lastRefresh.reborn, 1);
 }
 
 TEST_F(ReliabilityRebirthIdentity, AFolderListedAgainByAPassInTheMiddleKeepsItsProtection) {
@@ -104,9 +104,8 @@ TEST_F(ReliabilityRebirthIdentity, AFolderListedAgainByAPassInTheMiddleKeepsItsP
 
     expectConsistent("after the rebirth");
     bool protectedStill = false;
-    for (int i = 0; i < form.windowCount; ++i) {
-        if (form.windowPaths[static_cast<std::size_t>(i)] == "D:\\Data" && form.CheckListBox1.checked(i))
-            protectedStill = true;
+    for (int i = 0; i < form.table.size(); ++i) {
+        if (form.table[i].path == "D:\\Data" && form.CheckListBox1.checked(i)) protectedStill = true;
     }
     EXPECT_TRUE(protectedStill);
     EXPECT_TRUE(sim.dialogs.boxes.empty());
@@ -118,8 +117,8 @@ TEST_F(ReliabilityRebirthIdentity, TheComputerViewIsItselfUnderEitherOfItsNames)
 
     folvaric::diaorumorenjiheClick(form);
 
-    ASSERT_EQ(form.windowCount, 1);
-    EXPECT_EQ(sim.window(form.windowHandles[0]).title, gbk("我的电脑"));
+    ASSERT_EQ(form.table.size(), 1);
+    EXPECT_EQ(sim.window(form.table[0].window).title, gbk("我的电脑"));
     EXPECT_TRUE(form.CheckListBox1.checked(0));
     EXPECT_TRUE(sim.dialogs.boxes.empty());
 }
@@ -135,9 +134,9 @@ TEST_F(ReliabilityRebirthIdentity, ASetEntryNamedLikeAnotherEntrysWindowIsNotGiv
     folvaric::diaorumorenjiheClick(form);
 
     expectConsistent("after the load");
-    ASSERT_EQ(form.windowCount, 1);
-    EXPECT_EQ(form.windowPaths[0], "D:\\Old");
-    EXPECT_EQ(folderShownBy(form.windowHandles[0]), "D:\\Old");
+    ASSERT_EQ(form.table.size(), 1);
+    EXPECT_EQ(form.table[0].path, "D:\\Old");
+    EXPECT_EQ(folderShownBy(form.table[0].window), "D:\\Old");
     ASSERT_EQ(sim.dialogs.boxes.size(), 2u);
     EXPECT_NE(sim.dialogs.boxes[1].text.find("D:\\Data"), std::string::npos);
 }

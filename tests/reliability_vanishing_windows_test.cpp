@@ -102,7 +102,7 @@ TEST(ReliabilityVanishingWindows, AWindowVanishingInTheMiddleOfEveryCommandLeave
 TEST(ReliabilityHandleReuse, TheClosedFoldersHandleNowNamingAnotherProgramsWindowOfTheSameTitleIsNotTaken) {
     Desktop d;
     // Photos' window is gone; Windows gives its number to a viewer titled "Photos".
-    const WindowHandle oldPhotos = d.form.windowHandles[static_cast<std::size_t>(d.rowOf("D:\\Photos"))];
+    const WindowHandle oldPhotos = d.form.table[d.rowOf("D:\\Photos")].window;
     const WindowHandle viewer = d.sim.openAppWindow("Photos", "C:\\tools\\viewer.exe");
     d.desktop.reuseHandle(oldPhotos, viewer);
     d.sim.explorer.options.openDelayPasses = 60;
@@ -138,7 +138,7 @@ TEST(ReliabilityHandleReuse, AListedWindowsHandleReusedAtAnyCallOfARefreshIsNeve
 
 TEST(ReliabilityHandleReuse, TheReopenedWindowTakingAClosedWindowsNumberIsListedUnderIt) {
     Desktop d;
-    const WindowHandle oldPhotos = d.form.windowHandles[static_cast<std::size_t>(d.rowOf("D:\\Photos"))];
+    const WindowHandle oldPhotos = d.form.table[d.rowOf("D:\\Photos")].window;
     d.sim.clock.everyPass([&d, oldPhotos] {
         const WindowHandle reborn = d.sim.findByTitle("Photos");
         if (reborn != 0 && d.desktop.windowNamedBy(oldPhotos) == 0) d.desktop.reuseHandle(oldPhotos, reborn);
@@ -240,10 +240,9 @@ TEST(ReliabilityUnhonouredClose, AHungDuplicateIsAskedAgainAtEveryRefreshAndNeve
     EXPECT_TRUE(d.sim.windows.exists(duplicate));
     EXPECT_EQ(d.sim.window(duplicate).closeRequests, 2);
     int workRows = 0;
-    for (int i = 0; i < d.form.windowCount; ++i)
-        workRows += d.form.windowPaths[static_cast<std::size_t>(i)] == "D:\\Work";
+    for (int i = 0; i < d.form.table.size(); ++i) workRows += d.form.table[i].path == "D:\\Work";
     EXPECT_EQ(workRows, 1);
-    EXPECT_NE(d.form.windowHandles[static_cast<std::size_t>(d.rowOf("D:\\Work"))], duplicate);
+    EXPECT_NE(d.form.table[d.rowOf("D:\\Work")].window, duplicate);
 }
 
 TEST(ReliabilityUnhonouredClose, ClosingHungWindowsFromTheProgramLeavesThemForTheNextRefresh) {
@@ -259,9 +258,8 @@ TEST(ReliabilityUnhonouredClose, ClosingHungWindowsFromTheProgramLeavesThemForTh
     for (const UserCommand& command : closing) {
         Desktop d;
         d.refresh();
-        for (int i = 0; i < d.form.windowCount; ++i)
-            d.sim.window(d.form.windowHandles[static_cast<std::size_t>(i)]).honoursClose = false;
-        const int rowsBefore = d.form.windowCount;
+        for (int i = 0; i < d.form.table.size(); ++i) d.sim.window(d.form.table[i].window).honoursClose = false;
+        const int rowsBefore = d.form.table.size();
 
         command.run(d);
         d.sim.clock.processMessages();
@@ -269,7 +267,7 @@ TEST(ReliabilityUnhonouredClose, ClosingHungWindowsFromTheProgramLeavesThemForTh
         d.refresh();
 
         d.expectConsistent(std::string(command.name) + ", after the refresh");
-        EXPECT_EQ(d.form.windowCount, rowsBefore) << command.name;  // still open, so listed again
+        EXPECT_EQ(d.form.table.size(), rowsBefore) << command.name;  // still open, so listed again
         EXPECT_NE(d.rowOf("D:\\Work"), -1) << command.name;
     }
 }

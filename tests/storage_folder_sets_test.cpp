@@ -19,10 +19,7 @@ struct SetFixture : testing_support::Fixture {
 
     // A row as a refresh would list it.
     void addRow(const std::string& name, const std::string& path, bool ticked) {
-        const auto row = static_cast<std::size_t>(form.windowCount++);
-        form.windowNames[row] = name;
-        form.windowPaths[row] = path;
-        form.windowHandles[row] = 0;
+        form.table.append({name, path, 0});
         form.CheckListBox1.add(name, ticked);
     }
     static std::string pairs(const std::vector<std::pair<std::string, std::string>>& entries) {
@@ -33,8 +30,8 @@ struct SetFixture : testing_support::Fixture {
     std::string file(const std::string& path) const { return sim.files.contents(path).value_or("<none>"); }
     std::size_t beeps() const { return sim.sound.beeps.size(); }
     int rowOf(const std::string& path) const {
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.windowPaths[static_cast<std::size_t>(i)] == path) return i;
+        for (int i = 0; i < form.table.size(); ++i) {
+            if (form.table[i].path == path) return i;
         }
         return -1;
     }
@@ -152,9 +149,9 @@ TEST(StorageFolderSets, SavedNamesAndPathsComeBackByteForByte) {
     folvaric::baocunjiheClick(t.form);
     const std::string saved = t.file(t.form.defaultSetFile);
 
-    EXPECT_EQ(saved, SetFixture::pairs({{gbk("资料") + trail5C, path},
-                                        {" spaced ", "C:\\a b "},
-                                        {gbk("我的电脑"), gbk("我的电脑")}}));
+    EXPECT_EQ(saved,
+              SetFixture::pairs(
+                  {{gbk("资料") + trail5C, path}, {" spaced ", "C:\\a b "}, {gbk("我的电脑"), gbk("我的电脑")}}));
     folvaric::baocunjiheClick(t.form);
     EXPECT_EQ(t.file(t.form.defaultSetFile), saved);  // saving twice: identical bytes
 }
@@ -162,11 +159,8 @@ TEST(StorageFolderSets, SavedNamesAndPathsComeBackByteForByte) {
 TEST(StorageFolderSets, ASaveDuringARefreshKeepsTheFoldersTheRefreshHasNotListedYet) {
     SetFixture t;
     t.form.refreshBusy = true;  // the list is being rebuilt
-    t.form.protectedCount = 2;
-    t.form.protectedNames[0] = "A";
-    t.form.protectedPaths[0] = "C:\\A";
-    t.form.protectedNames[1] = "Lost";
-    t.form.protectedPaths[1] = "C:\\Lost";
+    const std::vector<folvaric::FolderRow> running{{"A", "C:\\A", 0}, {"Lost", "C:\\Lost", 0}};
+    t.form.runningRefreshFolders = &running;
     t.addRow("A", "C:\\A", true);
     t.addRow("New", "C:\\New", true);  // ticked by the user meanwhile
 
@@ -209,8 +203,8 @@ TEST(StorageFolderSets, LoadingAMissingFileIsReportedAndRefreshesNothing) {
 
     ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(t.sim.dialogs.boxes[0].text, gbk("设置文件不存在,无法读取  ") + t.form.defaultSetFile);
-    EXPECT_EQ(t.form.windowCount, 0);  // no refresh ran
-    EXPECT_FALSE(t.form.setLoaded);
+    EXPECT_EQ(t.form.table.size(), 0);  // no refresh ran
+    EXPECT_EQ(t.form.runningRefreshFolders, nullptr);
 }
 
 TEST(StorageFolderSets, AnUnreadableFileIsBadDataAndRefreshesNothing) {
@@ -229,8 +223,7 @@ TEST(StorageFolderSets, LoadingReopensTheSavedFoldersWhoseWindowsAreGone) {
     SetFixture t;
     t.sim.openExplorerWindow("C:\\Open");
     t.sim.files.addFolder("C:\\Gone");
-    t.sim.files.addFile(t.form.defaultSetFile,
-                        SetFixture::pairs({{"Open", "C:\\Open"}, {"Gone", "C:\\Gone"}}));
+    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Open", "C:\\Open"}, {"Gone", "C:\\Gone"}}));
 
     folvaric::diaorumorenjiheClick(t.form);
 
@@ -239,7 +232,7 @@ TEST(StorageFolderSets, LoadingReopensTheSavedFoldersWhoseWindowsAreGone) {
     EXPECT_EQ(t.shellOpensOf("C:\\Open"), 0);
     EXPECT_TRUE(t.ticked("C:\\Open"));
     EXPECT_TRUE(t.ticked("C:\\Gone"));
-    EXPECT_FALSE(t.form.setLoaded);
+    EXPECT_EQ(t.form.runningRefreshFolders, nullptr);
     EXPECT_TRUE(t.listMatchesTable());
 }
 
@@ -265,8 +258,7 @@ TEST(StorageFolderSets, AnOddLineCountBeepsOnceAndLoadsTheOtherEntries) {
     SetFixture t;
     t.sim.files.addFolder("C:\\A");
     t.sim.files.addFolder("C:\\B");
-    t.sim.files.addFile(t.form.defaultSetFile,
-                        SetFixture::pairs({{"A", "C:\\A"}, {"B", "C:\\B"}}) + "lonely\r\n");
+    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"A", "C:\\A"}, {"B", "C:\\B"}}) + "lonely\r\n");
 
     folvaric::diaorumorenjiheClick(t.form);
 
@@ -278,8 +270,7 @@ TEST(StorageFolderSets, AnOddLineCountBeepsOnceAndLoadsTheOtherEntries) {
 TEST(StorageFolderSets, ADeletedFolderIsRefusedWithABeepAndTheOthersAreReopened) {
     SetFixture t;
     t.sim.files.addFolder("C:\\Kept");
-    t.sim.files.addFile(t.form.defaultSetFile,
-                        SetFixture::pairs({{"Deleted", "C:\\Deleted"}, {"Kept", "C:\\Kept"}}));
+    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Deleted", "C:\\Deleted"}, {"Kept", "C:\\Kept"}}));
 
     folvaric::diaorumorenjiheClick(t.form);
 
@@ -303,8 +294,8 @@ TEST(StorageFolderSets, ANetworkPathIsRefusedEvenWhenTheShareIsReachable) {
 
 TEST(StorageFolderSets, TheComputerFolderIsAcceptedByEitherName) {
     SetFixture t;
-    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{gbk("我的电脑"), gbk("我的电脑")},
-                                                                  {gbk("计算机"), gbk("计算机")}}));
+    t.sim.files.addFile(t.form.defaultSetFile,
+                        SetFixture::pairs({{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}}));
 
     folvaric::diaorumorenjiheClick(t.form);
 
@@ -358,16 +349,15 @@ TEST(StorageFolderSets, ALoadDuringARefreshIsRefusedAndLeavesThatRefreshsFolders
     t.sim.files.addFolder("C:\\A");
     t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"A", "C:\\A"}}));
     t.form.refreshBusy = true;  // a refresh is waiting for Explorer and pumps the queue
-    t.form.protectedCount = 1;
-    t.form.protectedNames[0] = "Running";
-    t.form.protectedPaths[0] = "C:\\Running";
+    const std::vector<folvaric::FolderRow> running{{"Running", "C:\\Running", 0}};
+    t.form.runningRefreshFolders = &running;
 
     folvaric::diaorumorenjiheClick(t.form);
 
     EXPECT_TRUE(t.boxShown(gbk("正在刷新，文件夹集合没有载入，请在刷新结束后再调入")));
-    EXPECT_EQ(t.form.protectedNames[0], "Running");
-    EXPECT_EQ(t.form.protectedPaths[0], "C:\\Running");
-    EXPECT_FALSE(t.form.setLoaded);
+    EXPECT_EQ(running, (std::vector<folvaric::FolderRow>{{"Running", "C:\\Running", 0}}));
+    EXPECT_EQ(t.form.runningRefreshFolders, &running);
+    EXPECT_FALSE(t.hasWindowFor("A"));
 }
 
 TEST(StorageFolderSets, AHugeFileIsRefusedWithAClearMessage) {
@@ -405,7 +395,7 @@ TEST(StorageFolderSets, BinaryGarbageNeverCrashes) {
         folvaric::diaorumorenjiheClick(t.form);
 
         EXPECT_TRUE(t.boxShown(gbk("文件夹集合文件为空的，无法载入"))) << round;
-        EXPECT_FALSE(t.form.setLoaded);
+        EXPECT_EQ(t.form.runningRefreshFolders, nullptr);
     }
 }
 

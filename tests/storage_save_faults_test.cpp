@@ -23,14 +23,12 @@ struct FaultFixture : testing_support::Fixture {
         form.suofang.setChecked(false);
         form.zidongsuaxin.setChecked(true);
         form.qidongdiaoru.setChecked(false);
-        sim.files.addFile(form.settingsFilePath, "16\r\n" + gbk("宋体") + "\r\n-16777208\r\n1\r\n" +
-                                                     gbk("蓝.ico") + "\r\n1\r\n0\r\n1\r\n");
+        sim.files.addFile(form.settingsFilePath,
+                          "16\r\n" + gbk("宋体") + "\r\n-16777208\r\n1\r\n" + gbk("蓝.ico") + "\r\n1\r\n0\r\n1\r\n");
 
         const char* rows[][2] = {{"Data", "C:\\Data"}, {"Temp", "C:\\Temp"}, {"Docs", "D:\\Docs"}};
         for (const auto& r : rows) {
-            const auto row = static_cast<std::size_t>(form.windowCount++);
-            form.windowNames[row] = r[0];
-            form.windowPaths[row] = r[1];
+            form.table.append({r[0], r[1], 0});
             form.CheckListBox1.add(r[0], true);
         }
         sim.files.addFile(form.defaultSetFile, gbk("旧的") + "\r\nE:\\Old\r\n");
@@ -77,8 +75,7 @@ TEST(StorageSaveFaults, ADiskThatFillsAtAnyByteLeavesThePreviousFileIntact) {
             }
 
             EXPECT_EQ(failed, n < complete.size()) << c.name << " at " << n;
-            EXPECT_EQ(t.sim.files.contents(target).value(), failed ? before : complete)
-                << c.name << " at " << n;
+            EXPECT_EQ(t.sim.files.contents(target).value(), failed ? before : complete) << c.name << " at " << n;
             EXPECT_EQ(t.sim.files.fileCount(), filesBefore) << c.name << " at " << n;  // no scratch file left
         }
     }

@@ -14,14 +14,12 @@ protected:
     void openFolders(int n) {
         for (int i = 0; i < n; ++i) sim.openExplorerWindow("D:\\F" + std::to_string(i));
     }
+    // A folder set being loaded by the next refresh.
     void preload(const std::vector<std::string>& paths) {
-        for (std::size_t i = 0; i < paths.size(); ++i) {
-            form.protectedNames[i] = sim::SimExplorer::displayName(paths[i]);
-            form.protectedPaths[i] = paths[i];
-        }
-        form.setLoadedCount = static_cast<int>(paths.size());
-        form.setLoaded = true;
+        for (const std::string& path : paths) loaded_.push_back({sim::SimExplorer::displayName(path), path, 0});
     }
+    void refreshPreloaded() { refreshLoading(std::move(loaded_)); }
+    std::vector<folvaric::FolderRow> loaded_;
     std::size_t capacityBoxes() const {
         const std::string text = gbk("打开窗口太多，大于3000，超出的无法执行");
         return static_cast<std::size_t>(
@@ -36,11 +34,11 @@ TEST_F(CapacityTest, AFullTableEndsTheRefreshBeforeAnyRebirthWithOneBox) {
     refreshFromProgram();
     EXPECT_EQ(capacityBoxes(), 1u);
     tick("D:\\F5");
-    sim.closeWindow(form.windowHandles[static_cast<std::size_t>(rowOf("D:\\F5"))]);
+    sim.closeWindow(form.table[rowOf("D:\\F5")].window);
     sim.openExplorerWindow("D:\\G");
     refreshFromProgram();
     EXPECT_EQ(capacityBoxes(), 2u);  // one for each refresh
-    EXPECT_EQ(form.windowCount, kMaxRows);
+    EXPECT_EQ(form.table.size(), kMaxRows);
     EXPECT_TRUE(listMatchesTable());
     EXPECT_TRUE(sim.shell.calls.empty());
     EXPECT_TRUE(form.Button4.enabled());
@@ -53,14 +51,14 @@ TEST_F(CapacityTest, RebornRowsStopAtTheLastFreeRow) {
     sim.files.addFolder("E:\\Lost1");
     sim.files.addFolder("E:\\Lost2");
     preload({"E:\\Lost1", "E:\\Lost2"});
-    refreshFromProgram();
+    refreshPreloaded();
     EXPECT_EQ(capacityBoxes(), 1u);
     ASSERT_EQ(sim.shell.calls.size(), 1u);
     EXPECT_EQ(sim.shell.calls[0].parameters, "/n,E:\\Lost1");
-    EXPECT_EQ(form.windowCount, kMaxRows);
+    EXPECT_EQ(form.table.size(), kMaxRows);
     EXPECT_EQ(rowOf("E:\\Lost1"), kMaxRows - 1);
     EXPECT_TRUE(listMatchesTable());
-    EXPECT_EQ(form.rebornCount, 1);
+    EXPECT_EQ(form.lastRefresh.reborn, 1);
 }
 
 TEST_F(CapacityTest, TicksBeyondAFullSnapshotAreRefusedOnce) {
@@ -71,8 +69,8 @@ TEST_F(CapacityTest, TicksBeyondAFullSnapshotAreRefusedOnce) {
     tick("D:\\F1");
     preload(std::vector<std::string>(kMaxRows, "E:\\Loaded"));
     sim.files.addFolder("E:\\Loaded");
-    refreshFromProgram();
-    EXPECT_EQ(form.protectedCount, kMaxRows);
+    refreshPreloaded();
+    EXPECT_EQ(form.lastRefresh.protectedFolders, kMaxRows);
     EXPECT_EQ(capacityBoxes(), 1u);
     EXPECT_FALSE(ticked("D:\\F0"));
     EXPECT_EQ(sim.shell.calls.size(), 1u);  // the loaded folder, once
@@ -83,12 +81,12 @@ TEST_F(CapacityTest, EveryRefusalOfOneRefreshSharesOneBox) {
     running();
     openFolders(kMaxRows + 1);
     sim.dialogs.boxes.clear();
-    form.CheckListBox1.add("F", true);  // a ticked row left from before
-    form.windowPaths[0] = "D:\\F1";
+    form.table.append({"F", "D:\\F1", 0});  // a ticked row left from before
+    form.CheckListBox1.add("F", true);
     preload(std::vector<std::string>(kMaxRows, "D:\\F0"));
-    refreshFromProgram();
+    refreshPreloaded();
     EXPECT_EQ(capacityBoxes(), 1u);
-    EXPECT_EQ(form.windowCount, kMaxRows);
+    EXPECT_EQ(form.table.size(), kMaxRows);
     EXPECT_TRUE(listMatchesTable());
 }
 

@@ -9,6 +9,7 @@ namespace {
 using sim::ExplorerStyle;
 using sim::TitleMode;
 using Strings = std::vector<std::string>;
+using folvaric::AddressFailure;
 
 using DiscoveryTest = TrackingFixture;
 
@@ -21,7 +22,7 @@ TEST_F(DiscoveryTest, TitlesThatAreFullPathsGiveTheLastComponentAndDriveRootsSta
     EXPECT_EQ(rowPaths(), (Strings{"D:\\", "D:\\Data"}));
     EXPECT_EQ(rowHandles(), (std::vector<WindowHandle>{root, data}));
     EXPECT_TRUE(form.pathsResolvable);
-    EXPECT_EQ(form.resolvedPathCount, 2);
+    EXPECT_EQ(resolvedPaths(), 2);
 }
 
 TEST_F(DiscoveryTest, XpAddressEditGivesThePathBehindAPlainName) {
@@ -57,7 +58,7 @@ TEST_F(DiscoveryTest, ComputerViewIsReadOnBothGenerations) {
     win7Window(gbk("计算机"), gbk("地址: 计算机"));
     EXPECT_TRUE(enumerate());
     EXPECT_EQ(rowPaths(), (Strings{gbk("计算机"), gbk("我的电脑")}));
-    EXPECT_EQ(form.resolvedPathCount, 0);  // the computer view proves nothing about folder paths
+    EXPECT_EQ(resolvedPaths(), 0);  // the computer view proves nothing about folder paths
     EXPECT_TRUE(form.pathsResolvable);
 }
 
@@ -80,7 +81,7 @@ TEST_F(DiscoveryTest, PathsCompareByteForByteForDuplicates) {
     xpWindow("Data", "D:\\Data");
     xpWindow("data", "d:\\data");  // the same folder to Windows, another text to the program
     EXPECT_TRUE(enumerate());
-    EXPECT_EQ(form.windowCount, 2);
+    EXPECT_EQ(form.table.size(), 2);
 }
 
 TEST_F(DiscoveryTest, SameDisplayNameInDifferentFoldersListsBoth) {
@@ -106,7 +107,7 @@ TEST_F(DiscoveryTest, AWindowWithoutReadablePathThatIsNoSpecialViewBreaksPathRes
     EXPECT_TRUE(enumerate());
     EXPECT_EQ(rowPaths(), (Strings{""}));
     EXPECT_FALSE(form.pathsResolvable);
-    EXPECT_EQ(form.pathFailReason, 1);
+    EXPECT_EQ(form.pathFailReason, AddressFailure::XpAddressEdit);
     EXPECT_EQ(form.pathFailText, gbk("winxp地址栏路径名不存在  ") + "Data");
 }
 
@@ -116,7 +117,7 @@ TEST_F(DiscoveryTest, NetworkPathInTheEditBoxSetsReasonOne) {
     EXPECT_EQ(rowNames(), (Strings{"share"}));
     EXPECT_EQ(rowPaths(), (Strings{""}));
     EXPECT_FALSE(form.pathsResolvable);
-    EXPECT_EQ(form.pathFailReason, 1);
+    EXPECT_EQ(form.pathFailReason, AddressFailure::XpAddressEdit);
     EXPECT_EQ(form.pathFailText, gbk("winxp地址栏路径名不存在  ") + "\\\\server\\share");
 }
 
@@ -126,14 +127,14 @@ TEST_F(DiscoveryTest, AReadableWindowOfTheSameWalkClearsTheFailure) {
     EXPECT_TRUE(enumerate());
     EXPECT_EQ(rowPaths(), (Strings{"", "D:\\Data"}));
     EXPECT_TRUE(form.pathsResolvable);
-    EXPECT_EQ(form.pathFailReason, 0);
+    EXPECT_EQ(form.pathFailReason, AddressFailure::None);
 }
 
 TEST_F(DiscoveryTest, Win7ToolbarWithoutAFolderSetsReasonTwoWithTheWholeText) {
     win7Window("share", gbk("地址: \\\\server\\share"));
     EXPECT_TRUE(enumerate());
     EXPECT_EQ(rowPaths(), (Strings{""}));
-    EXPECT_EQ(form.pathFailReason, 2);
+    EXPECT_EQ(form.pathFailReason, AddressFailure::AddressToolbar);
     EXPECT_EQ(form.pathFailText, gbk("win7标题栏路径名不存在  ") + gbk("地址: \\\\server\\share"));
     EXPECT_FALSE(form.pathsResolvable);
 }
@@ -144,7 +145,7 @@ TEST_F(DiscoveryTest, AnEditBoxShowingAnotherFolderIsNotTheAddress) {
     EXPECT_TRUE(enumerate());
     EXPECT_EQ(rowPaths(), (Strings{""}));
     EXPECT_FALSE(form.pathsResolvable);
-    EXPECT_EQ(form.pathFailReason, 1);
+    EXPECT_EQ(form.pathFailReason, AddressFailure::XpAddressEdit);
 }
 
 TEST_F(DiscoveryTest, TheFirstMatchingEditBoxWinsAndEmptyOnesAreSkipped) {
@@ -159,15 +160,8 @@ TEST_F(DiscoveryTest, TheFirstMatchingEditBoxWinsAndEmptyOnesAreSkipped) {
 
 TEST_F(DiscoveryTest, AddressScanCanBeRunOnItsOwn) {
     const WindowHandle w = sim.openExplorerWindow("D:\\Data");
-    form.foundPath = "stale";
-    form.scanWindow = w;
-    form.scanRow = 0;
-    form.windowNames[0] = "Data";
-    folvaric::xunzaodizilanClick(form);
-    EXPECT_EQ(form.foundPath, "D:\\Data");
-    form.scanWindow = sim.app.mainWindow();
-    folvaric::xunzaodizilanClick(form);
-    EXPECT_EQ(form.foundPath, "");
+    EXPECT_EQ(folvaric::readWindowAddress(form, w, "Data").path, "D:\\Data");
+    EXPECT_EQ(folvaric::readWindowAddress(form, sim.app.mainWindow(), "Data").path, "");
 }
 
 }  // namespace

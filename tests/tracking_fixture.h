@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim/sim_desktop.h"
 #include "support/fixture.h"
+#include "tracking/address_scan.h"
 #include "tracking/discovery.h"
+#include "tracking/explorer_walk.h"
 #include "tracking/refresh.h"
 
 namespace tracking_test {
@@ -62,33 +65,43 @@ struct TrackingFixture : testing_support::Fixture, ::testing::Test {
         sim.windows.setActive(sim.app.mainWindow());
         folvaric::suaxinClick(form);
     }
+    // The same with a folder set being loaded: its entries are protected first.
+    void refreshLoading(std::vector<folvaric::FolderRow> loadedSet) {
+        sim.windows.setActive(sim.app.mainWindow());
+        folvaric::refreshFolderWindows(form, std::move(loadedSet));
+    }
+    int lostFolderCount() const { return static_cast<int>(form.lastRefresh.lostFolders.size()); }
     void tick(const std::string& path) { form.CheckListBox1.setChecked(rowOf(path), true); }
 
-    bool enumerate(unsigned char minimiseOthers = 0, unsigned char restoreOthers = 0) {
+    bool enumerate(bool minimiseOthers = false, bool restoreOthers = false) {
         return folvaric::enumerateExplorerWindows(form, minimiseOthers, restoreOthers);
     }
+    // Walks the desktop again and tells how many windows' folder paths were read.
+    int resolvedPaths() {
+        folvaric::CapacityNotice notice(form);
+        return folvaric::walkExplorerWindows(form, false, false, notice).resolvedPaths;
+    }
 
-    std::vector<std::string> rowNames() const { return column(form.windowNames); }
-    std::vector<std::string> rowPaths() const { return column(form.windowPaths); }
+    std::vector<std::string> rowNames() const {
+        return testing_support::column(form.table, &folvaric::FolderRow::name);
+    }
+    std::vector<std::string> rowPaths() const {
+        return testing_support::column(form.table, &folvaric::FolderRow::path);
+    }
     std::vector<WindowHandle> rowHandles() const {
-        return std::vector<WindowHandle>(form.windowHandles.begin(), form.windowHandles.begin() + form.windowCount);
+        return testing_support::column(form.table, &folvaric::FolderRow::window);
     }
 
     // Row of the folder, -1 when it is not listed.
     int rowOf(const std::string& path) const {
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.windowPaths[static_cast<std::size_t>(i)] == path) return i;
+        for (int i = 0; i < form.table.size(); ++i) {
+            if (form.table[i].path == path) return i;
         }
         return -1;
     }
     bool ticked(const std::string& path) const {
         const int row = rowOf(path);
         return row >= 0 && form.CheckListBox1.checked(row);
-    }
-
-private:
-    std::vector<std::string> column(const std::vector<std::string>& c) const {
-        return std::vector<std::string>(c.begin(), c.begin() + form.windowCount);
     }
 };
 

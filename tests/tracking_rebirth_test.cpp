@@ -2,6 +2,7 @@
 // program are re-opened, found again, listed ticked and brought to the front.
 #include <gtest/gtest.h>
 
+#include "commands/ordering.h"
 #include "tracking_fixture.h"
 
 namespace tracking_test {
@@ -34,8 +35,7 @@ protected:
         for (const std::string& path : open) sim.openExplorerWindow(path);
         refreshFromProgram();
         for (const std::string& path : protect) tick(path);
-        for (const std::string& path : close)
-            sim.closeWindow(form.windowHandles[static_cast<std::size_t>(rowOf(path))]);
+        for (const std::string& path : close) sim.closeWindow(form.table[rowOf(path)].window);
         statusHistory.clear();
     }
 
@@ -82,7 +82,7 @@ TEST_F(RebirthTest, AClosedProtectedFolderComesBackMinimisedThenSizedTickedAndSe
     EXPECT_TRUE(form.CheckListBox1.checked(1));
     EXPECT_EQ(form.CheckListBox1.itemIndex(), 1);
     EXPECT_TRUE(listMatchesTable());
-    EXPECT_EQ(form.lostHandles[0], reborn);
+    EXPECT_EQ(form.lastRefresh.lostFolders.at(0).window, reborn);
 
     EXPECT_EQ(sim.window(reborn).rect, (platform::Rect{0, 0, 1280, 984}));
     EXPECT_EQ(sim.window(reborn).state, ShowState::Normal);
@@ -96,10 +96,9 @@ TEST_F(RebirthTest, AWindowTitledWithTheFullPathIsFoundByItsPath) {
     sim.explorer.options.titleMode = sim::TitleMode::FullPath;
     protectAndClose({"D:\\Data"}, {"D:\\Data"}, {"D:\\Data"});
     refreshFromProgram();
-    EXPECT_EQ(form.searchTitle, "D:\\Data");
     EXPECT_EQ(rowNames(), (Strings{"Data"}));
     EXPECT_EQ(rowHandles(), (std::vector<WindowHandle>{sim.findByTitle("D:\\Data")}));
-    EXPECT_EQ(form.rebornCount, 1);
+    EXPECT_EQ(form.lastRefresh.reborn, 1);
 }
 
 TEST_F(RebirthTest, AWindowTitledWithTheAddressLabelIsFoundToo) {
@@ -109,7 +108,6 @@ TEST_F(RebirthTest, AWindowTitledWithTheAddressLabelIsFoundToo) {
         if (h != 0) sim.window(h).title = gbk("地址: ") + "Data";
     });
     refreshFromProgram();
-    EXPECT_EQ(form.searchTitle, gbk("地址: Data"));
     EXPECT_EQ(rowHandles(), (std::vector<WindowHandle>{sim.findByTitle(gbk("地址: Data"))}));
 }
 
@@ -154,10 +152,10 @@ TEST_F(RebirthTest, AWindowNeverFoundAsksTwiceAndLeavesTheFolderUnlisted) {
     EXPECT_EQ(sim.dialogs.boxes[1].caption, gbk("出错"));
     EXPECT_EQ(rowNames(), (Strings{"Keep"}));
     EXPECT_TRUE(listMatchesTable());
-    EXPECT_EQ(form.lostCount, 1);
-    EXPECT_EQ(form.lostHandles[0], 0u);
-    EXPECT_EQ(form.rebornCount, 0);
-    EXPECT_EQ(form.windowPaths[1], "");
+    EXPECT_EQ(lostFolderCount(), 1);
+    EXPECT_EQ(form.lastRefresh.lostFolders[0].window, 0u);
+    EXPECT_EQ(form.lastRefresh.reborn, 0);
+    EXPECT_EQ(form.table.size(), 1);
     EXPECT_EQ(form.StatusBar1.simpleText(), kSomeNotFound);
     EXPECT_GE(sim.clock.nowMilliseconds() - startMs, 2 * 41 * 50);
 }
@@ -210,7 +208,7 @@ TEST_F(RebirthTest, NotStartedFromTheProgramOnlyTheSizingMessagesAreShown) {
     sim.windows.setActive(sim.findByTitle("Other"));
     folvaric::suaxinClick(form);
     EXPECT_EQ(statusHistory, (Strings{kSizing}));
-    EXPECT_EQ(form.rebornCount, 1);
+    EXPECT_EQ(form.lastRefresh.reborn, 1);
 }
 
 TEST_F(RebirthTest, ARefusedMoveIsReportedAndStillCounts) {
@@ -222,42 +220,31 @@ TEST_F(RebirthTest, ARefusedMoveIsReportedAndStillCounts) {
     sim.windows.setActive(sim.findByTitle("Other"));
     folvaric::suaxinClick(form);
     EXPECT_EQ(statusHistory, (Strings{kSizing, gbk("无法记忆窗口大小：") + "Data"}));
-    EXPECT_EQ(form.rebornCount, 1);
+    EXPECT_EQ(form.lastRefresh.reborn, 1);
 }
 
 TEST_F(RebirthTest, ALoadedFolderSetComesFirst) {
     protectAndClose({"D:\\Tick", "D:\\Open"}, {"D:\\Tick"}, {"D:\\Tick"});
     sim.files.addFolder("D:\\Set1");
     sim.files.addFolder("D:\\Set2");
-    form.protectedNames[0] = "Set1";
-    form.protectedPaths[0] = "D:\\Set1";
-    form.protectedNames[1] = "Set2";
-    form.protectedPaths[1] = "D:\\Set2";
-    form.setLoadedCount = 2;
-    form.setLoaded = true;
-    refreshFromProgram();
-    EXPECT_EQ(form.protectedCount, 3);
-    EXPECT_EQ(form.protectedPaths[2], "D:\\Tick");
+    refreshLoading({{"Set1", "D:\\Set1", 0}, {"Set2", "D:\\Set2", 0}});
+    EXPECT_EQ(form.lastRefresh.protectedFolders, 3);
     EXPECT_EQ(rowNames(), (Strings{"Open", "Set1", "Set2", "Tick"}));
     EXPECT_EQ(sim.shell.calls.size(), 3u);
     EXPECT_EQ(sim.shell.calls[0].parameters, "/n,D:\\Set1");
     EXPECT_EQ(form.StatusBar1.simpleText(), rebornReport(3));
 }
 
-TEST_F(RebirthTest, OtherCommandsUsingTheLostListAsScratchDuringTheWaitsChangeNothing) {
+TEST_F(RebirthTest, SortingTheListDuringTheWaitsChangesNothingOfTheRebirth) {
     protectAndClose({"D:\\Data", "D:\\Other"}, {"D:\\Data", "D:\\Other"}, {"D:\\Data"});
     sim.clock.everyPass([this] {
-        if (!form.refreshBusy || form.lostCount == 0) return;
-        // As the protection sort does with the unticked rows.
-        form.lostCount = 2;
-        form.lostNames[0] = form.lostNames[1] = "Other";
-        form.lostPaths[0] = form.lostPaths[1] = "D:\\Other";
+        if (form.refreshBusy) folvaric::baohupaixvClick(form);
     });
     refreshFromProgram();
     EXPECT_EQ(rowNames(), (Strings{"Other", "Data"}));
-    EXPECT_EQ(form.rebornCount, 1);
-    EXPECT_EQ(form.lostCount, 1);
-    EXPECT_EQ(form.lostPaths[0], "D:\\Data");
+    EXPECT_EQ(form.lastRefresh.reborn, 1);
+    EXPECT_EQ(lostFolderCount(), 1);
+    EXPECT_EQ(form.lastRefresh.lostFolders[0].path, "D:\\Data");
     EXPECT_EQ(sim.window(sim.findByTitle("Data")).rect, (platform::Rect{0, 0, 1024, 738}));
     EXPECT_EQ(form.StatusBar1.simpleText(), rebornReport(1));
     EXPECT_TRUE(listMatchesTable());
@@ -265,11 +252,7 @@ TEST_F(RebirthTest, OtherCommandsUsingTheLostListAsScratchDuringTheWaitsChangeNo
 
 TEST_F(RebirthTest, AFolderInTheSnapshotTwiceGetsOneWindow) {
     protectAndClose({"D:\\Data", "D:\\Open"}, {"D:\\Data"}, {"D:\\Data"});
-    form.protectedNames[0] = "Data";
-    form.protectedPaths[0] = "D:\\Data";
-    form.setLoadedCount = 1;
-    form.setLoaded = true;
-    refreshFromProgram();
+    refreshLoading({{"Data", "D:\\Data", 0}});
     EXPECT_EQ(sim.shell.calls.size(), 1u);
     EXPECT_EQ(rowNames(), (Strings{"Open", "Data"}));
     EXPECT_EQ(std::count(statusHistory.begin(), statusHistory.end(), kStillOpen), 1);
@@ -283,8 +266,7 @@ TEST_F(RebirthTest, AFolderWithAPathLongerThanTheSnapshotKeepsItsTick) {
     protectAndClose({path, "D:\\Other"}, {path}, {});
     ASSERT_GT(path.size(), 255u);
     refreshFromProgram();
-    EXPECT_EQ(form.protectedPaths[0], path.substr(0, 255));  // "D:\\" and 126 whole characters
-    EXPECT_EQ(form.windowPaths[static_cast<std::size_t>(rowOf(path))], path);
+    EXPECT_EQ(form.table[rowOf(path)].path, path);
     EXPECT_TRUE(ticked(path));
     EXPECT_TRUE(sim.shell.calls.empty());
     EXPECT_EQ(form.StatusBar1.simpleText(), kNothingLost);

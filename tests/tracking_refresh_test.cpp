@@ -33,9 +33,9 @@ protected:
         for (int i = 0; i < form.CheckListBox1.count(); ++i) {
             items.emplace_back(form.CheckListBox1.item(i), form.CheckListBox1.checked(i));
         }
-        return std::make_tuple(items, form.windowCount, rowPaths(), form.protectedCount, form.lostCount,
-                               form.StatusBar1.simpleText(), sim.shell.calls.size(), sim.dialogs.boxes.size(),
-                               sim.clock.passes(), form.refreshBusy, form.Button4.enabled());
+        return std::make_tuple(items, form.table.size(), rowPaths(), form.lastRefresh.protectedFolders,
+                               lostFolderCount(), form.StatusBar1.simpleText(), sim.shell.calls.size(),
+                               sim.dialogs.boxes.size(), sim.clock.passes(), form.refreshBusy, form.Button4.enabled());
     }
 };
 
@@ -96,7 +96,7 @@ TEST_F(RefreshTest, NoExplorerWindowAndNothingProtected) {
     running();
     sim.openAppWindow("Notes", "C:\\tools\\notepad.exe");
     refreshFromProgram();
-    EXPECT_EQ(form.windowCount, 0);
+    EXPECT_EQ(form.table.size(), 0);
     EXPECT_EQ(form.CheckListBox1.count(), 0);
     EXPECT_TRUE(form.noExplorerWindows);
     EXPECT_EQ(form.StatusBar1.simpleText(), kNoWindow);
@@ -121,7 +121,7 @@ TEST_F(RefreshTest, StartUpRefreshWritesNoStatusText) {
     form.formShown = true;  // shown, but start-up still running
     refreshFromProgram();
     EXPECT_TRUE(statusHistory.empty());
-    EXPECT_EQ(form.rebornCount, 1);
+    EXPECT_EQ(form.lastRefresh.reborn, 1);
     EXPECT_TRUE(listMatchesTable());
 }
 
@@ -146,7 +146,7 @@ TEST_F(RefreshTest, ButtonIsDisabledAndASecondRefreshFromThePumpChangesNothing) 
     EXPECT_GT(nestedTries, 40);  // every wait of the refresh handled the queue
     EXPECT_FALSE(buttonEnabledWhileBusy);
     EXPECT_EQ(sim.shell.calls.size(), 1u);
-    EXPECT_EQ(form.rebornCount, 1);
+    EXPECT_EQ(form.lastRefresh.reborn, 1);
     EXPECT_EQ(form.StatusBar1.simpleText(), rebornReport(1));
     EXPECT_TRUE(form.Button4.enabled());
     EXPECT_TRUE(listMatchesTable());
@@ -182,7 +182,7 @@ TEST_F(RefreshTest, UserCommandsRunDuringTheWaits) {
     bool unticked = false;
     sim.clock.everyPass([&] {
         // The user unticks B while the refresh is looking for A's window.
-        if (form.refreshBusy && form.lostCount == 1 && !unticked && rowOf("D:\\B") == 0) {
+        if (form.refreshBusy && sim.shell.calls.size() == 1 && !unticked && rowOf("D:\\B") == 0) {
             form.CheckListBox1.userToggle(0);
             unticked = true;
         }

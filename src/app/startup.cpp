@@ -47,12 +47,13 @@ void centreOnScreen(Form1& f) {
 
 // The one report of how the start went, from what the last refresh left behind.
 void reportStartup(Form1& f) {
-    if (!f.pathsResolvable && f.pathFailReason != 0 && f.startupDone) {
-        const std::string report =
-            f.pathFailReason == 1 ? addressBarAdvice() : protectionFailedBecause() + f.pathFailText;
+    if (!f.pathsResolvable && f.pathFailReason != AddressFailure::None && f.startupDone) {
+        const std::string report = f.pathFailReason == AddressFailure::XpAddressEdit
+                                       ? addressBarAdvice()
+                                       : protectionFailedBecause() + f.pathFailText;
         f.p.dialogs.messageBox(f.p.app.mainWindow(), report, noticeCaption(), platform::mb::Ok);
         f.StatusBar1.setSimpleText(report);
-    } else if (f.lostCount != 0 || !f.noExplorerWindows) {
+    } else if (!f.lastRefresh.lostFolders.empty() || !f.noExplorerWindows) {
         f.StatusBar1.setSimpleText(allWell());
     } else if (f.startupDone) {
         f.StatusBar1.setSimpleText(noExplorerOpen());
@@ -74,17 +75,14 @@ void FormCreate(Form1& f) {
     f.osGeneration.clear();
     caozuoxitongbanben(f);
     f.pathsResolvable = true;
-    f.pathFailReason = 0;
+    f.pathFailReason = AddressFailure::None;
     f.refreshBusy = false;
-    f.resolvedPathCount = 0;
     f.startupDone = false;
     f.startupSetLoadPending = true;
-    f.setLoaded = false;
-    f.setLoadedCount = 0;
     f.iconFileName.clear();
     f.formShown = false;
-    f.protectedCount = 0;
-    f.windowCount = 0;
+    f.lastRefresh = {};
+    f.table.clear();
     f.shiftRangeArmed = false;
     f.rangeAnchor = 0;
 

@@ -14,14 +14,14 @@ namespace {
 void maximiseEveryRow(Form1& f) {
     const platform::Rect area = screenWideWorkArea(f);
     for (int i = 0; i < listedRows(f); ++i) {
-        const TableRow row = readRow(f, i);
-        if (row.handle == 0) {
+        const FolderRow row = f.table[i];
+        if (row.window == 0) {
             refuseZeroHandle(f);
             continue;
         }
-        f.p.desktop.bringToTop(row.handle);
-        f.p.desktop.show(row.handle, platform::ShowCommand::ShowNormal);
-        moveToArea(f, row.handle, area, row.name);
+        f.p.desktop.bringToTop(row.window);
+        f.p.desktop.show(row.window, platform::ShowCommand::ShowNormal);
+        moveToArea(f, row.window, area, row.name);
     }
 }
 
@@ -54,9 +54,9 @@ void N39Click(Form1& f) {
 void guanbiquanbuClick(Form1& f) {
     static const std::string closedHere = text::gbk("你在软件中关闭窗口，所有文件夹无法自动重生！");
     if (f.CheckListBox1.count() == 0) return;
-    for (int i = listedRows(f) - 1; i >= 0; --i) f.p.desktop.postClose(readRow(f, i).handle);
+    for (int i = listedRows(f) - 1; i >= 0; --i) f.p.desktop.postClose(f.table[i].window);
     f.CheckListBox1.clear();
-    f.windowCount = 0;
+    f.table.clear();
     reportStatus(f, closedHere);
     f.focusList();
 }

@@ -4,27 +4,14 @@
 #include "commands/table_rows.h"
 
 namespace folvaric {
-namespace {
-
-// Moves row `from` so that it ends up at `to`, shifting the rows in between by
-// one place towards the gap it left.
-void moveTableRow(Form1& f, int from, int to) {
-    const TableRow kept = readRow(f, from);
-    if (from < to) {
-        for (int k = from; k < to; ++k) writeRow(f, k, readRow(f, k + 1));
-    } else {
-        for (int k = from; k > to; --k) writeRow(f, k, readRow(f, k - 1));
-    }
-    writeRow(f, to, kept);
-}
-
-}  // namespace
 
 void CheckListBox1StartDrag(Form1& f, int listX, int listY) {
     f.dragFromRow = f.CheckListBox1.itemAtPos(listX, listY);
 }
 
-bool CheckListBox1DragOver(Form1& f, const void* source) { return source == &f.CheckListBox1; }
+bool CheckListBox1DragOver(Form1& f, const void* source) {
+    return source == &f.CheckListBox1;
+}
 
 void CheckListBox1DragDrop(Form1& f, int x, int y) {
     controls::CheckListBox& list = f.CheckListBox1;
@@ -45,7 +32,7 @@ void CheckListBox1DragDrop(Form1& f, int x, int y) {
     list.select(landed);
     list.setChecked(landed, mark);
 
-    moveTableRow(f, from, landed);
+    f.table.move(from, landed);
     f.focusList();
 }
 

@@ -28,8 +28,8 @@ void showPathFeedback(Form1& f, const std::string& tip, const std::string& statu
 }  // namespace
 
 void quanbuxuanzeClick(Form1& f) {
-    static const std::string message = text::gbk(
-        "你已经保护了所有文件夹，如果在windows中被关闭，只要按下刷新，失去的所有文件夹就立刻重生！");
+    static const std::string message =
+        text::gbk("你已经保护了所有文件夹，如果在windows中被关闭，只要按下刷新，失去的所有文件夹就立刻重生！");
     markAll(
         f, [](bool) { return true; }, message);
 }
@@ -52,7 +52,9 @@ void CheckListBox1KeyDown(Form1& f, unsigned, unsigned shift) {
     if (shift == controls::shift::Shift) f.shiftRangeArmed = true;
 }
 
-void CheckListBox1KeyUp(Form1& f, unsigned, unsigned) { f.shiftRangeArmed = false; }
+void CheckListBox1KeyUp(Form1& f, unsigned, unsigned) {
+    f.shiftRangeArmed = false;
+}
 
 void CheckListBox1ClickCheck(Form1& f) {
     controls::CheckListBox& list = f.CheckListBox1;
@@ -75,14 +77,15 @@ void CheckListBox1ClickCheck(Form1& f) {
 void CheckListBox1Click(Form1& f) {
     if (!hasSelectedEntry(f)) return;
     const int selected = f.CheckListBox1.itemIndex();
-    if (selected >= kTableSlots) return;
-    const std::string& path = f.windowPaths[static_cast<std::size_t>(selected)];
+    if (!f.table.contains(selected)) return;
+    const std::string path = f.table[selected].path;
 
-    if (!f.pathsResolvable && f.pathFailReason != 0) {
+    if (!f.pathsResolvable && f.pathFailReason != AddressFailure::None) {
         static const std::string addressBarHelp =
             text::gbk("文件夹自动重生保护失效，请在xp文件夹选项中设置地址栏显示完整路径，然后按刷新");
         static const std::string reasonPrefix = text::gbk("文件夹自动重生保护失效,原因：");
-        const std::string warning = f.pathFailReason == 1 ? addressBarHelp : reasonPrefix + f.pathFailText;
+        const std::string warning =
+            f.pathFailReason == AddressFailure::XpAddressEdit ? addressBarHelp : reasonPrefix + f.pathFailText;
         showPathFeedback(f, warning, warning);
         return;
     }
@@ -95,6 +98,8 @@ void CheckListBox1Click(Form1& f) {
     showPathFeedback(f, path, currentAddress + path);
 }
 
-void CheckListBox1DblClick(Form1& f) { dangezuidahuaClick(f); }
+void CheckListBox1DblClick(Form1& f) {
+    dangezuidahuaClick(f);
+}
 
 }  // namespace folvaric

@@ -8,7 +8,7 @@
 namespace folvaric {
 namespace {
 
-void passOverDesktop(Form1& f, unsigned char minimiseOthers, unsigned char restoreOthers) {
+void passOverDesktop(Form1& f, bool minimiseOthers, bool restoreOthers) {
     const RememberedList before = rememberList(f);
     enumerateExplorerWindows(f, minimiseOthers, restoreOthers);
     rebuildListFromTable(f, before);
@@ -16,8 +16,12 @@ void passOverDesktop(Form1& f, unsigned char minimiseOthers, unsigned char resto
 
 }  // namespace
 
-void Explorer1Click(Form1& f) { passOverDesktop(f, 1, 0); }
+void Explorer1Click(Form1& f) {
+    passOverDesktop(f, true, false);
+}
 
-void Explorer2Click(Form1& f) { passOverDesktop(f, 0, 1); }
+void Explorer2Click(Form1& f) {
+    passOverDesktop(f, false, true);
+}
 
 }  // namespace folvaric

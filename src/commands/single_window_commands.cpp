@@ -13,8 +13,8 @@ void guanbidangeClick(Form1& f) {
         refuseWithoutSelection(f);
         return;
     }
-    const TableRow row = readRow(f, f.CheckListBox1.itemIndex());
-    f.p.desktop.postClose(row.handle);
+    const FolderRow row = selectedRow(f);
+    f.p.desktop.postClose(row.window);
     // The row goes even when the window was already gone, so the next refresh
     // does not bring back a folder the user closed here.
     removeSelectedRow(f);
@@ -27,7 +27,7 @@ void dangezuixiaohuaClick(Form1& f) {
         refuseWithoutSelection(f);
         return;
     }
-    f.p.desktop.minimise(readRow(f, f.CheckListBox1.itemIndex()).handle);
+    f.p.desktop.minimise(selectedRow(f).window);
     f.focusList();
 }
 
@@ -37,23 +37,23 @@ void dangezuidahuaClick(Form1& f) {
         return;
     }
     const platform::Rect area = screenWideWorkArea(f);
-    const TableRow row = readRow(f, f.CheckListBox1.itemIndex());
-    if (row.handle == 0) {
+    const FolderRow row = selectedRow(f);
+    if (row.window == 0) {
         refuseZeroHandle(f);
         return;
     }
     // Minimise first so that a maximised window comes back in its normal state
     // before it is given the work area.
-    f.p.desktop.show(row.handle, platform::ShowCommand::Minimize);
-    f.p.desktop.show(row.handle, platform::ShowCommand::ShowNormal);
-    moveToArea(f, row.handle, area, row.name);
+    f.p.desktop.show(row.window, platform::ShowCommand::Minimize);
+    f.p.desktop.show(row.window, platform::ShowCommand::ShowNormal);
+    moveToArea(f, row.window, area, row.name);
     f.p.app.minimise();
     f.focusList();
 }
 
 void sansuoClick(Form1& f) {
     if (!hasSelectedEntry(f)) return;
-    f.p.desktop.flash(readRow(f, f.CheckListBox1.itemIndex()).handle, true);
+    f.p.desktop.flash(selectedRow(f).window, true);
     f.focusList();
 }
 

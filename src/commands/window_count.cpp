@@ -27,9 +27,9 @@ void jisuanClick(Form1& f) {
     for (int i = 0; i < rows; ++i) {
         if (!f.CheckListBox1.checked(i)) continue;
         ++ticked;
-        if (canBeReborn(f, f.windowPaths[static_cast<std::size_t>(i)])) ++effective;
+        if (canBeReborn(f, f.table[i].path)) ++effective;
     }
-    const std::string message = total + text::decimal(f.windowCount) + tickedLabel + text::decimal(ticked) +
+    const std::string message = total + text::decimal(f.table.size()) + tickedLabel + text::decimal(ticked) +
                                 effectiveLabel + text::decimal(effective);
     f.p.dialogs.messageBox(f.p.app.mainWindow(), message, caption, platform::mb::Ok);
     f.focusList();

@@ -23,8 +23,9 @@ const std::string& cannotJoinText() {
 void jiarucuangkou1Click(Form3& d) {
     Form1& f = d.main;
     if (f.CheckListBox1.count() == 0) return;
-    const WindowHandle window = f.windowHandles[0];
-    const std::string name = f.windowNames[0];
+    const FolderRow first = f.table.rowOrEmpty(0);
+    const WindowHandle window = first.window;
+    const std::string& name = first.name;
     if (window == 0) {
         f.p.dialogs.messageBox(d.handle, handleZeroText(), errorCaption(), platform::mb::Ok);
         return;

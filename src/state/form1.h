@@ -13,14 +13,26 @@
 #include "controls/gradient_label.h"
 #include "controls/simple_controls.h"
 #include "platform/platform.h"
+#include "state/folder_table.h"
 
 namespace folvaric {
 
 using platform::WindowHandle;
 
-constexpr int kTableSlots = 3001;  // rows 0..2999 and the spare slot 3000
-constexpr int kMaxRows = 3000;
-constexpr int kSpareSlot = 3000;
+// Why the path of a folder window could not be read from its address control.
+enum class AddressFailure {
+    None = 0,
+    XpAddressEdit = 1,   // XP's address box shows no drive path (full path switched off)
+    AddressToolbar = 2,  // the Vista/7 address toolbar names no folder on a drive
+};
+
+// What a refresh found, kept for the report the program gives once it is shown.
+struct RefreshOutcome {
+    int protectedFolders = 0;            // entries of the protected snapshot
+    std::vector<FolderRow> lostFolders;  // re-opened; window 0 where none was found
+    int reborn = 0;                      // lost folders found again and sized
+    bool ran = false;
+};
 
 // The tray icon as the main form sees it; the Windows side keeps the real icon
 // in step with these values.
@@ -33,12 +45,6 @@ struct TrayIconModel {
     void changed() {
         if (onChanged) onChanged();
     }
-};
-
-// A folder as a set file records it.
-struct SavedFolder {
-    std::string name;
-    std::string path;
 };
 
 struct Form1 {
@@ -73,8 +79,8 @@ struct Form1 {
     controls::Menu PopupMenu1{"PopupMenu1"};  // the list's context menu
     controls::Menu PopupMenu2{"PopupMenu2"};  // the tray menu
     // "  文件  "
-    controls::MenuItem N24{"N24"}, baocunjihe{"baocunjihe"}, lincunwei{"lincunwei"},
-        diaorumorenjihe{"diaorumorenjihe"}, diaoruqitajihe{"diaoruqitajihe"};
+    controls::MenuItem N24{"N24"}, baocunjihe{"baocunjihe"}, lincunwei{"lincunwei"}, diaorumorenjihe{"diaorumorenjihe"},
+        diaoruqitajihe{"diaoruqitajihe"};
     // "编辑  "
     controls::MenuItem N1{"N1"}, quanbuxuanze{"quanbuxuanze"}, quanbubuxuan{"quanbubuxuan"},
         fanxiangxuanze{"fanxiangxuanze"}, quanbuzuixiaohua{"quanbuzuixiaohua"}, quanbuzuidahua{"quanbuzuidahua"},
@@ -83,8 +89,8 @@ struct Form1 {
         baohupaixv{"baohupaixv"}, sansuo{"sansuo"}, N52{"N52"}, fuzilujin{"fuzilujin"},
         fuziwenjianmin{"fuziwenjianmin"}, fuzizuangtailan{"fuzizuangtailan"}, suaxin{"suaxin"};
     // "其他操作  "
-    controls::MenuItem N46{"N46"}, Explorer1{"Explorer1"}, Explorer2{"Explorer2"}, N70{"N70"},
-        explorer5{"explorer5"}, dakaiExplorer{"dakaiExplorer"};
+    controls::MenuItem N46{"N46"}, Explorer1{"Explorer1"}, Explorer2{"Explorer2"}, N70{"N70"}, explorer5{"explorer5"},
+        dakaiExplorer{"dakaiExplorer"};
     // "设置  "
     controls::MenuItem N21{"N21"}, zidongsuaxin{"zidongsuaxin"}, N23{"N23"}, xiansituopan{"xiansituopan"},
         qidongdiaoru{"qidongdiaoru"}, N44{"N44"}, lujintisi{"lujintisi"}, suofang{"suofang"}, baocun{"baocun"},
@@ -92,15 +98,15 @@ struct Form1 {
         baocunwenjianjiazi{"baocunwenjianjiazi"}, diaorujihezi{"diaorujihezi"}, linsi{"linsi"},
         cuangtisuofang{"cuangtisuofang"};
     // "帮助  "
-    controls::MenuItem N26{"N26"}, N27{"N27"}, N29{"N29"}, N33{"N33"}, N97{"N97"}, N1001{"N1001"},
-        N100{"N100"}, N102{"N102"}, N35{"N35"}, N89{"N89"}, N73{"N73"}, baodu{"baodu"};
+    controls::MenuItem N26{"N26"}, N27{"N27"}, N29{"N29"}, N33{"N33"}, N97{"N97"}, N1001{"N1001"}, N100{"N100"},
+        N102{"N102"}, N35{"N35"}, N89{"N89"}, N73{"N73"}, baodu{"baodu"};
     // the list's context menu
-    controls::MenuItem N15{"N15"}, N16{"N16"}, N17{"N17"}, N6{"N6"}, N8{"N8"},
-        dangezuixiaohua2{"dangezuixiaohua2"}, N19{"N19"}, N10{"N10"}, N12{"N12"}, N14{"N14"}, N57{"N57"},
-        fuzilujin2{"fuzilujin2"}, fuziwenjianmin2{"fuziwenjianmin2"};
+    controls::MenuItem N15{"N15"}, N16{"N16"}, N17{"N17"}, N6{"N6"}, N8{"N8"}, dangezuixiaohua2{"dangezuixiaohua2"},
+        N19{"N19"}, N10{"N10"}, N12{"N12"}, N14{"N14"}, N57{"N57"}, fuzilujin2{"fuzilujin2"},
+        fuziwenjianmin2{"fuziwenjianmin2"};
     // the tray menu
-    controls::MenuItem N37{"N37"}, N39{"N39"}, N48{"N48"}, Explorer3{"Explorer3"}, Explorer4{"Explorer4"},
-        N41{"N41"}, N43{"N43"};
+    controls::MenuItem N37{"N37"}, N39{"N39"}, N48{"N48"}, Explorer3{"Explorer3"}, Explorer4{"Explorer4"}, N41{"N41"},
+        N43{"N43"};
     // The separator lines ("-") of the three menus; a deque keeps their addresses fixed.
     std::deque<controls::MenuItem> menuSeparators;
     // MenuPainter1 draws the menus once the form has been shown.
@@ -110,29 +116,19 @@ struct Form1 {
     std::function<void()> onMenuBarColour;
 
     // --- window table: row k is item k of CheckListBox1 ---
-    int windowCount = 0;
-    std::vector<std::string> windowNames = std::vector<std::string>(kTableSlots);
-    std::vector<WindowHandle> windowHandles = std::vector<WindowHandle>(kTableSlots);
-    std::vector<std::string> windowPaths = std::vector<std::string>(kTableSlots);
+    FolderTable table;
 
-    // --- protected snapshot and lost-folder list (texts cut to 255 bytes) ---
-    int protectedCount = 0;
-    std::vector<std::string> protectedNames = std::vector<std::string>(kTableSlots);
-    std::vector<std::string> protectedPaths = std::vector<std::string>(kTableSlots);
-    std::vector<WindowHandle> protectedHandles = std::vector<WindowHandle>(kTableSlots);
-    int lostCount = 0;
-    std::vector<std::string> lostNames = std::vector<std::string>(kTableSlots);
-    std::vector<std::string> lostPaths = std::vector<std::string>(kTableSlots);
-    std::vector<WindowHandle> lostHandles = std::vector<WindowHandle>(kTableSlots);
-    int rebornCount = 0;
+    // --- what the last refresh did, for the start-up report ---
+    RefreshOutcome lastRefresh;
+    // The protected folders of the refresh that is running, null when none runs: a save
+    // meanwhile (the exit, a log-off) must keep the folders not yet listed again.
+    const std::vector<FolderRow>* runningRefreshFolders = nullptr;
 
-    // --- folder-set preload ---
-    bool setLoaded = false;
-    int setLoadedCount = 0;
+    // --- folder sets ---
     // Entries of a loaded set whose folders were missing at the time (a drive not mounted
     // yet): every save of a set writes them back after the ticked rows, until a later load
     // finds their folders.
-    std::vector<SavedFolder> absentSetFolders;
+    std::vector<FolderRow> absentSetFolders;
     // The default set existed at start but could not be read (held open by another program,
     // say): no exit or log-off save may replace it until a load has read it. Empty when none.
     std::string unreadSetFile;
@@ -140,16 +136,9 @@ struct Form1 {
     // stand for the user's set yet, so a save at log-off would empty it.
     bool startupSetLoadPending = false;
 
-    // --- discovery working state ---
-    WindowHandle scanWindow = 0;
-    int scanRow = 0;
-    std::string foundPath;
-    std::string processExePath;
-    int resolvedPathCount = 0;
-
     // --- path-resolution state ---
     bool pathsResolvable = true;
-    int pathFailReason = 0;
+    AddressFailure pathFailReason = AddressFailure::None;
     std::string pathFailText;
     std::string osGeneration;
 
@@ -159,7 +148,6 @@ struct Form1 {
     bool noExplorerWindows = false;
     bool formShown = false;
     bool startupDone = false;
-    std::string searchTitle;
 
     // --- start-up ---
     bool startupScaling = false;

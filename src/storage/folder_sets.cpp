@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "storage/folder_set_format.h"
 #include "storage/safe_write.h"
@@ -21,11 +23,9 @@ bool containsFolder(const std::vector<FolderSetEntry>& entries, const std::strin
 
 std::vector<FolderSetEntry> tickedRows(const Form1& f) {
     std::vector<FolderSetEntry> rows;
-    const int count = std::min({f.windowCount, f.CheckListBox1.count(), kMaxRows});
+    const int count = std::min(f.table.size(), f.CheckListBox1.count());
     for (int i = 0; i < count; ++i) {
-        if (!f.CheckListBox1.checked(i)) continue;
-        const auto row = static_cast<std::size_t>(i);
-        rows.push_back({f.windowNames[row], f.windowPaths[row]});
+        if (f.CheckListBox1.checked(i)) rows.push_back({f.table[i].name, f.table[i].path});
     }
     return rows;
 }
@@ -34,20 +34,16 @@ std::vector<FolderSetEntry> tickedRows(const Form1& f) {
 // or re-opened yet are only in its snapshot, and a save then (the exit, say) must keep them.
 std::vector<FolderSetEntry> protectedFolders(const Form1& f) {
     std::vector<FolderSetEntry> folders = tickedRows(f);
-    if (f.refreshBusy) {
+    if (f.runningRefreshFolders != nullptr) {
         std::unordered_set<std::string> written;
         for (const FolderSetEntry& e : folders) written.insert(text::cut255(e.path));
-        const int snapshot = std::clamp(f.protectedCount, 0, kMaxRows);
-        for (int i = 0; i < snapshot; ++i) {
-            const auto entry = static_cast<std::size_t>(i);
-            if (written.insert(f.protectedPaths[entry]).second) {
-                folders.push_back({f.protectedNames[entry], f.protectedPaths[entry]});
-            }
+        for (const FolderRow& folder : *f.runningRefreshFolders) {
+            if (written.insert(folder.path).second) folders.push_back({folder.name, folder.path});
         }
     }
     // The folders that were missing when their set was loaded come last: the user never
     // asked to forget them.
-    for (const SavedFolder& absent : f.absentSetFolders) {
+    for (const FolderRow& absent : f.absentSetFolders) {
         if (!containsFolder(folders, absent.path)) folders.push_back({absent.name, absent.path});
     }
     return folders;
@@ -56,25 +52,16 @@ std::vector<FolderSetEntry> protectedFolders(const Form1& f) {
 // Keeps the absent entries of a set just read: those that loaded now are listed from here
 // on, the others are remembered alongside the ones already known.
 void rememberAbsentFolders(Form1& f, const LoadedFolderSet& set) {
-    std::vector<SavedFolder>& absent = f.absentSetFolders;
+    std::vector<FolderRow>& absent = f.absentSetFolders;
     absent.erase(std::remove_if(absent.begin(), absent.end(),
-                                [&set](const SavedFolder& a) { return containsFolder(set.accepted, a.path); }),
+                                [&set](const FolderRow& a) { return containsFolder(set.accepted, a.path); }),
                  absent.end());
     for (const FolderSetEntry& e : set.absent) {
         const bool known = std::any_of(absent.begin(), absent.end(),
-                                       [&e](const SavedFolder& a) { return text::sameFolder(a.path, e.path); });
-        if (!known && static_cast<int>(absent.size()) < kMaxSetEntries) absent.push_back({e.name, e.path});
+                                       [&e](const FolderRow& a) { return text::sameFolder(a.path, e.path); });
+        if (!known && static_cast<int>(absent.size()) < kMaxSetEntries) absent.push_back({e.name, e.path, 0});
     }
 }
-
-// Clears the loader's mark when the refresh ends, however it ends.
-struct SetLoadedScope {
-    explicit SetLoadedScope(Form1& form) : f(form) { f.setLoaded = true; }
-    ~SetLoadedScope() { f.setLoaded = false; }
-    SetLoadedScope(const SetLoadedScope&) = delete;
-    SetLoadedScope& operator=(const SetLoadedScope&) = delete;
-    Form1& f;
-};
 
 }  // namespace
 
@@ -144,14 +131,10 @@ void diaorujiheziClick(Form1& f) {
         return;
     }
 
-    f.setLoadedCount = 0;
-    for (const FolderSetEntry& e : set.accepted) {
-        const auto slot = static_cast<std::size_t>(f.setLoadedCount++);
-        f.protectedNames[slot] = e.name;
-        f.protectedPaths[slot] = e.path;
-    }
-    SetLoadedScope loading(f);
-    suaxinClick(f);
+    std::vector<FolderRow> loaded;
+    loaded.reserve(set.accepted.size());
+    for (const FolderSetEntry& e : set.accepted) loaded.push_back({e.name, e.path, 0});
+    refreshFolderWindows(f, std::move(loaded));
 }
 
 void diaorumorenjiheClick(Form1& f) {

@@ -22,34 +22,47 @@ bool isDrivePath(const std::string& s) {
 // XP's edit box may show a path, or only a name when the full path is switched
 // off; other edit boxes of the window (the search box) show other things. The
 // text is taken when it fits the window's display name.
-void readAddressEdit(Form1& f, WindowHandle child) {
+void readAddressEdit(Form1& f, WindowHandle child, const std::string& rowName, AddressReading& reading) {
     const std::string address = f.p.desktop.windowText(child, kAddressEditBuffer);
     if (address.empty()) return;
     if (!isReadableAddress(f, address)) {
-        f.pathFailReason = 1;
-        f.pathFailText = tracking_text::xpAddressUnreadable() + address;
+        reading.failure = AddressFailure::XpAddressEdit;
+        reading.failText = tracking_text::xpAddressUnreadable() + address;
         return;
     }
     std::string component = text::lastPathComponent(address);
     if (component.empty()) component = address;
-    const bool rowInTable = f.scanRow >= 0 && f.scanRow < kTableSlots;
-    const std::string rowName = rowInTable ? f.windowNames[static_cast<std::size_t>(f.scanRow)] : std::string();
-    if (component == rowName || address == component || address == rowName) f.foundPath = address;
+    if (component == rowName || address == component || address == rowName) reading.path = address;
 }
 
 // The toolbar reads "<label>: <path>" ("地址: D:\Data" on a Chinese system). The
 // cut is made in UTF-16 so that a double-byte character is never split.
-void readAddressToolbar(Form1& f, const std::string& toolbarText) {
+void readAddressToolbar(Form1& f, const std::string& toolbarText, AddressReading& reading) {
     const std::u16string wide = text::gbkToUtf16(toolbarText);
     const std::size_t colon = wide.find(u':');
     if (colon == std::u16string::npos) return;
     const std::size_t start = colon + 2;
     const std::string address = start < wide.size() ? text::utf16ToGbk(wide.substr(start)) : std::string();
     if (isReadableAddress(f, address)) {
-        f.foundPath = address;
+        reading.path = address;
     } else {
-        f.pathFailReason = 2;
-        f.pathFailText = tracking_text::win7AddressUnreadable() + toolbarText;
+        reading.failure = AddressFailure::AddressToolbar;
+        reading.failText = tracking_text::win7AddressUnreadable() + toolbarText;
+    }
+}
+
+// Looks at one descendant of the window; the scan goes on through all of them.
+void readAddressChild(Form1& f, WindowHandle child, const std::string& rowName, AddressReading& reading) {
+    platform::Desktop& desktop = f.p.desktop;
+    std::string className = desktop.className(child, kClassNameBuffer);
+    // Only two class names matter; others need no lower-casing.
+    if (className.size() != 4 && className.size() != 15) return;
+    className = text::asciiLower(className);
+    if (className == "edit" && reading.path.empty()) {
+        readAddressEdit(f, child, rowName, reading);
+    } else if (className == "toolbarwindow32" && reading.path.empty()) {
+        // Only the toolbar's title is of use; reading another process's window text is not free.
+        readAddressToolbar(f, desktop.title(child, kChildTitleBuffer), reading);
     }
 }
 
@@ -60,24 +73,25 @@ bool isReadableAddress(Form1& f, const std::string& address) {
     return isDrivePath(address) && f.p.files.directoryExists(address);
 }
 
-bool addressChildCallback(Form1& f, WindowHandle child) {
-    platform::Desktop& desktop = f.p.desktop;
-    std::string className = desktop.className(child, kClassNameBuffer);
-    // Only two class names matter; others need no lower-casing.
-    if (className.size() != 4 && className.size() != 15) return true;
-    className = text::asciiLower(className);
-    if (className == "edit" && f.foundPath.empty()) {
-        readAddressEdit(f, child);
-    } else if (className == "toolbarwindow32" && f.foundPath.empty()) {
-        // Only the toolbar's title is of use; reading another process's window text is not free.
-        readAddressToolbar(f, desktop.title(child, kChildTitleBuffer));
-    }
-    return true;
+AddressReading readWindowAddress(Form1& f, WindowHandle window, const std::string& rowName) {
+    AddressReading reading;
+    f.p.desktop.forEachDescendant(window, [&](WindowHandle child) {
+        readAddressChild(f, child, rowName, reading);
+        return true;
+    });
+    return reading;
 }
 
 void xunzaodizilanClick(Form1& f) {
-    f.foundPath.clear();
-    f.p.desktop.forEachDescendant(f.scanWindow, [&f](WindowHandle child) { return addressChildCallback(f, child); });
+    // The hidden menu item reads the selected entry's window again, as the walk would.
+    const int selected = f.CheckListBox1.itemIndex();
+    if (!f.table.contains(selected)) return;
+    const FolderRow& row = f.table[selected];
+    const AddressReading reading = readWindowAddress(f, row.window, row.name);
+    if (reading.failure != AddressFailure::None) {
+        f.pathFailReason = reading.failure;
+        f.pathFailText = reading.failText;
+    }
 }
 
 }  // namespace folvaric

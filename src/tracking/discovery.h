@@ -7,13 +7,14 @@
 namespace folvaric {
 
 // Rebuilds the window table from the top-level windows (not the list); true
-// when at least one Explorer window was found. A flag is on when it equals 1.
-bool enumerateExplorerWindows(Form1& f, unsigned char minimiseOthers, unsigned char restoreOthers);
+// when at least one Explorer window was found. Windows of other programs are
+// minimised or restored on the way when asked.
+bool enumerateExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers);
 // Executable path of the process owning the window, or empty.
 std::string getWindowExePath(Form1& f, WindowHandle h);
-// The address scan of f.scanWindow: leaves the path in f.foundPath.
+// The hidden menu item's handler: the address scan of the selected entry's window,
+// recording an unreadable address as the walk does.
 void xunzaodizilanClick(Form1& f);
-bool addressChildCallback(Form1& f, WindowHandle child);
 // First qualifying top-level window, from the top, with exactly this title; 0 if none.
 WindowHandle findWindowByTitle(Form1& f, const std::string& title);
 unsigned char detectOsVersion(Form1& f);

@@ -1,10 +1,13 @@
 // Rebuilding the window table from the desktop's top-level windows, topmost first.
 #include "tracking/explorer_walk.h"
 
+#include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 
 #include "text/gbk_text.h"
+#include "tracking/address_scan.h"
 #include "tracking/discovery.h"
 #include "tracking/owner_executable.h"
 #include "tracking/special_views.h"
@@ -22,12 +25,16 @@ void minimiseOrRestore(Form1& f, WindowHandle h, bool minimiseOthers, bool resto
 // Records whether the path of the window just scanned could be read. Special
 // views have no path by nature; any other window without one means paths cannot
 // be read on this system, unless another window of the same walk proves otherwise.
-void notePathOutcome(Form1& f, const std::string& displayName) {
-    if (!f.foundPath.empty()) {
-        if (!tracking_text::isComputerName(displayName)) ++f.resolvedPathCount;
+void notePathOutcome(Form1& f, const AddressReading& reading, const std::string& displayName, WalkResult& result) {
+    if (reading.failure != AddressFailure::None) {
+        f.pathFailReason = reading.failure;
+        f.pathFailText = reading.failText;
+    }
+    if (!reading.path.empty()) {
+        if (!tracking_text::isComputerName(displayName)) ++result.resolvedPaths;
     } else if (!isSpecialView(displayName)) {
         f.pathsResolvable = false;
-        if (f.pathFailReason == 0) f.pathFailReason = 1;
+        if (f.pathFailReason == AddressFailure::None) f.pathFailReason = AddressFailure::XpAddressEdit;
     }
 }
 
@@ -44,57 +51,55 @@ std::string displayNameFromTitle(Form1& f, const std::string& title) {
     return last.empty() ? title : last;
 }
 
-bool walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers, CapacityNotice& notice) {
+WalkResult walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers, CapacityNotice& notice) {
     platform::Desktop& desktop = f.p.desktop;
-    bool found = false;
-    f.windowCount = 0;
+    WalkResult result;
+    f.table.clear();
     OwnerExecutables owners(f);
     // Paths of the rows listed so far: a second window of a listed folder is a duplicate.
+    // Views into the table, which keeps its rows in place once it has room for all.
+    f.table.reserveAll();
     std::unordered_set<std::string_view> listedPaths;
 
     for (const WindowHandle h : desktop.topLevelWindowsInZOrder()) {
-        f.scanWindow = h;
         if (!hasMainWindowStyle(f, h)) continue;
         const std::string title = desktop.title(h, kTitleBuffer);
         if (title.empty()) continue;
-        f.processExePath = owners.of(h);
-        if (!isExplorerExecutable(f.processExePath)) {
+        if (!isExplorerExecutable(owners.of(h))) {
             minimiseOrRestore(f, h, minimiseOthers, restoreOthers);
             continue;
         }
-        found = true;
+        result.found = true;
 
-        const int row = f.windowCount;
-        const std::string name = displayNameFromTitle(f, title);
-        f.windowNames[static_cast<std::size_t>(row)] = name;
-        f.windowHandles[static_cast<std::size_t>(row)] = h;
-        f.scanRow = row;
-        xunzaodizilanClick(f);
-        notePathOutcome(f, name);
-        const std::string& path = f.windowPaths[static_cast<std::size_t>(row)] = f.foundPath;
+        FolderRow row{displayNameFromTitle(f, title), std::string(), h};
+        const AddressReading reading = readWindowAddress(f, h, row.name);
+        notePathOutcome(f, reading, row.name, result);
+        row.path = reading.path;
 
         // The window higher in the Z order keeps the folder; the lower one is closed.
-        if (!path.empty() && !listedPaths.insert(path).second) {
+        if (!row.path.empty() && listedPaths.count(row.path) != 0) {
             desktop.postClose(h);
             continue;
         }
-        ++f.windowCount;
-        if (f.windowCount >= kMaxRows) {
+        f.table.append(std::move(row));
+        const std::string& listedPath = f.table[f.table.size() - 1].path;
+        if (!listedPath.empty()) listedPaths.insert(listedPath);
+        if (f.table.full()) {
             notice.tell();
             break;
         }
     }
 
-    if (f.resolvedPathCount > 0) {
+    if (result.resolvedPaths > 0) {
         f.pathsResolvable = true;
-        f.pathFailReason = 0;
+        f.pathFailReason = AddressFailure::None;
     }
-    return found;
+    return result;
 }
 
-bool enumerateExplorerWindows(Form1& f, unsigned char minimiseOthers, unsigned char restoreOthers) {
+bool enumerateExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers) {
     CapacityNotice notice(f);
-    return walkExplorerWindows(f, minimiseOthers == 1, restoreOthers == 1, notice);
+    return walkExplorerWindows(f, minimiseOthers, restoreOthers, notice).found;
 }
 
 }  // namespace folvaric

@@ -16,8 +16,13 @@ bool hasMainWindowStyle(Form1& f, WindowHandle h);
 // folder the title names (the whole title for a drive root).
 std::string displayNameFromTitle(Form1& f, const std::string& title);
 
+struct WalkResult {
+    bool found = false;     // at least one Explorer window
+    int resolvedPaths = 0;  // windows whose folder path was read (the computer view not counted)
+};
+
 // The walk behind enumerateExplorerWindows, telling a full table through the
 // caller's notice so that one operation shows the capacity box only once.
-bool walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers, CapacityNotice& notice);
+WalkResult walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers, CapacityNotice& notice);
 
 }  // namespace folvaric

@@ -31,19 +31,20 @@ void reopenLostFolders(RefreshRun& run) {
     // The folders of the rebuilt table, in the form the snapshot keeps them, and
     // whether the whole path is that form: a path read from a window moment ago was
     // an existing folder (or the computer view), and needs no second look at the disk.
-    std::unordered_map<std::string_view, bool> openPaths(static_cast<std::size_t>(f.windowCount));
-    for (int i = 0; i < f.windowCount; ++i) {
-        const std::string& rowPath = f.windowPaths[static_cast<std::size_t>(i)];
-        const std::string_view form = snapshotText(rowPath);
-        openPaths[form] = openPaths[form] || form.size() == rowPath.size();
+    // Copies: opening a folder may pump messages, and a command may change the table then.
+    std::unordered_map<std::string, bool> openPaths(static_cast<std::size_t>(f.table.size()));
+    for (const FolderRow& row : f.table) {
+        const std::string_view form = snapshotText(row.path);
+        bool& whole = openPaths[std::string(form)];
+        whole = whole || form.size() == row.path.size();
     }
     // A folder entered twice in the snapshot (from a loaded set and a ticked row)
     // gets one window: two would both be found by the same title.
     std::unordered_set<std::string_view> reopened;
-    const int room = kMaxRows - f.windowCount;
+    const int room = kMaxRows - f.table.size();
 
-    for (int j = 0; j < f.protectedCount; ++j) {
-        const std::string& path = f.protectedPaths[static_cast<std::size_t>(j)];
+    for (const FolderRow& folder : run.protectedFolders) {
+        const std::string& path = folder.path;
         if (path.empty()) continue;
         const bool computerView = tracking_text::isComputerName(path);
         const auto open = f.noExplorerWindows ? openPaths.end() : openPaths.find(path);
@@ -54,7 +55,7 @@ void reopenLostFolders(RefreshRun& run) {
             reportGated(f, tracking_text::folderStillOpen());
             continue;
         }
-        if (f.lostCount >= room) {
+        if (static_cast<int>(run.lostFolders.size()) >= room) {
             run.capacity.tell();
             return;
         }
@@ -63,11 +64,7 @@ void reopenLostFolders(RefreshRun& run) {
             continue;
         }
         openInExplorer(f, path, computerView);
-        const auto k = static_cast<std::size_t>(f.lostCount);
-        f.lostNames[k] = f.protectedNames[static_cast<std::size_t>(j)];
-        f.lostPaths[k] = path;
-        f.lostHandles[k] = 0;
-        ++f.lostCount;
+        run.lostFolders.push_back({folder.name, path, 0});
     }
 }
 

@@ -13,30 +13,27 @@ std::string_view snapshotText(const std::string& s) {
     return std::string_view(s).substr(0, text::cut255(s).size());
 }
 
-void snapshotTickedRows(Form1& f, CapacityNotice& capacity) {
-    const int items = std::min(f.CheckListBox1.count(), kTableSlots);
+void snapshotTickedRows(RefreshRun& run) {
+    Form1& f = run.f;
+    const int items = std::min(f.CheckListBox1.count(), f.table.size());
     for (int i = 0; i < items; ++i) {
         if (!f.CheckListBox1.checked(i)) continue;
-        if (f.protectedCount >= kMaxRows) {
-            capacity.tell();
+        if (static_cast<int>(run.protectedFolders.size()) >= kMaxRows) {
+            run.capacity.tell();
             return;
         }
-        const auto row = static_cast<std::size_t>(i);
-        const auto entry = static_cast<std::size_t>(f.protectedCount);
-        // Assigned in place: the slots keep their storage from one refresh to the next.
-        f.protectedNames[entry].assign(snapshotText(f.windowNames[row]));
-        f.protectedPaths[entry].assign(snapshotText(f.windowPaths[row]));
-        f.protectedHandles[entry] = f.windowHandles[row];
-        ++f.protectedCount;
+        const FolderRow& row = f.table[i];
+        run.protectedFolders.push_back(
+            {std::string(snapshotText(row.name)), std::string(snapshotText(row.path)), row.window});
     }
 }
 
-void listRowsWithTicks(Form1& f) {
-    std::unordered_set<std::string_view> protectedPaths(static_cast<std::size_t>(f.protectedCount));
-    for (int j = 0; j < f.protectedCount; ++j) protectedPaths.insert(f.protectedPaths[static_cast<std::size_t>(j)]);
-    for (int i = 0; i < f.windowCount; ++i) {
-        const auto row = static_cast<std::size_t>(i);
-        f.CheckListBox1.add(f.windowNames[row], protectedPaths.count(snapshotText(f.windowPaths[row])) != 0);
+void listRowsWithTicks(RefreshRun& run) {
+    Form1& f = run.f;
+    std::unordered_set<std::string_view> protectedPaths(run.protectedFolders.size());
+    for (const FolderRow& folder : run.protectedFolders) protectedPaths.insert(folder.path);
+    for (const FolderRow& row : f.table) {
+        f.CheckListBox1.add(row.name, protectedPaths.count(snapshotText(row.path)) != 0);
     }
 }
 

@@ -4,8 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "state/form1.h"
-#include "tracking/capacity_notice.h"
+#include "tracking/refresh_run.h"
 
 namespace folvaric {
 
@@ -15,9 +14,9 @@ std::string_view snapshotText(const std::string& s);
 
 // Appends the ticked rows after the entries already there (a folder set being
 // loaded puts its own first); the excess over 3000 entries is refused.
-void snapshotTickedRows(Form1& f, CapacityNotice& capacity);
+void snapshotTickedRows(RefreshRun& run);
 
 // Fills the list from the rebuilt table, ticking every row whose folder is in the snapshot.
-void listRowsWithTicks(Form1& f);
+void listRowsWithTicks(RefreshRun& run);
 
 }  // namespace folvaric

@@ -4,6 +4,7 @@
 #include "tracking/reborn_window.h"
 
 #include "text/gbk_text.h"
+#include "tracking/address_scan.h"
 #include "tracking/discovery.h"
 #include "tracking/explorer_walk.h"
 #include "tracking/owner_executable.h"
@@ -21,38 +22,11 @@ std::string folderKey(const std::string& path) {
     return key;
 }
 
-// The address the window shows, read as the walk reads it; the scan's working state and
-// what it records about unreadable addresses belong to the walk, so they are put back.
-std::string addressOf(Form1& f, WindowHandle h, const std::string& name) {
-    const WindowHandle scanWindow = f.scanWindow;
-    const int scanRow = f.scanRow;
-    const std::string foundPath = f.foundPath;
-    const int failReason = f.pathFailReason;
-    const std::string failText = f.pathFailText;
-    const auto slot = static_cast<std::size_t>(f.windowCount < kSpareSlot ? f.windowCount : kSpareSlot);
-    const std::string slotName = f.windowNames[slot];
-
-    f.windowNames[slot] = name;
-    f.scanWindow = h;
-    f.scanRow = static_cast<int>(slot);
-    xunzaodizilanClick(f);
-    std::string address = f.foundPath;
-
-    f.windowNames[slot] = slotName;
-    f.scanWindow = scanWindow;
-    f.scanRow = scanRow;
-    f.foundPath = foundPath;
-    f.pathFailReason = failReason;
-    f.pathFailText = failText;
-    return address;
-}
-
 // A window listed in a row of another folder is that folder's; a row without a path tells
 // nothing, so its window is left to it as well.
 bool listedForAnotherFolder(const Form1& f, WindowHandle h, const std::string& path) {
-    for (int i = 0; i < f.windowCount && i < kTableSlots; ++i) {
-        const auto row = static_cast<std::size_t>(i);
-        if (f.windowHandles[row] == h && folderKey(f.windowPaths[row]) != folderKey(path)) return true;
+    for (const FolderRow& row : f.table) {
+        if (row.window == h && folderKey(row.path) != folderKey(path)) return true;
     }
     return false;
 }
@@ -60,7 +34,8 @@ bool listedForAnotherFolder(const Form1& f, WindowHandle h, const std::string& p
 bool canBeFoldersWindow(Form1& f, WindowHandle h, const std::string& name, const std::string& path) {
     if (listedForAnotherFolder(f, h, path)) return false;
     if (!isExplorerExecutable(getWindowExePath(f, h))) return false;
-    const std::string address = addressOf(f, h, name);
+    // Read as the walk reads it; what it finds about unreadable addresses is the walk's business.
+    const std::string address = readWindowAddress(f, h, name).path;
     return address.empty() || folderKey(address) == folderKey(path);
 }
 

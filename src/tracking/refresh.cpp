@@ -2,7 +2,7 @@
 // protected folders whose windows were closed outside the program.
 #include "tracking/refresh.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "tracking/explorer_walk.h"
 #include "tracking/lost_folders.h"
@@ -20,15 +20,17 @@ constexpr int kFirstPauseMs = 50;
 
 // The refresh pumps the message queue while it waits, so its own button (and any
 // other trigger) could start it again; it runs once at a time, and whatever way it
-// ends, the button comes back.
+// ends, the button comes back. Meanwhile a save can see which folders it protects.
 class BusyScope {
 public:
-    explicit BusyScope(Form1& f) : f_(f) {
+    explicit BusyScope(RefreshRun& run) : f_(run.f) {
         f_.refreshBusy = true;
+        f_.runningRefreshFolders = &run.protectedFolders;
         f_.Button4.setEnabled(false);
     }
     ~BusyScope() {
         f_.Button4.setEnabled(true);
+        f_.runningRefreshFolders = nullptr;
         f_.refreshBusy = false;
     }
     BusyScope(const BusyScope&) = delete;
@@ -38,57 +40,69 @@ private:
     Form1& f_;
 };
 
-void resetRunState(Form1& f) {
-    f.noExplorerWindows = false;
-    f.lostCount = 0;
-    f.rebornCount = 0;
-    f.resolvedPathCount = 0;
-    // A folder set being loaded has put its entries at the front of the snapshot.
-    f.protectedCount = f.setLoaded ? std::clamp(f.setLoadedCount, 0, kMaxRows) : 0;
+RefreshOutcome outcomeOf(const RefreshRun& run) {
+    RefreshOutcome outcome;
+    outcome.protectedFolders = static_cast<int>(run.protectedFolders.size());
+    outcome.lostFolders = run.lostFolders;
+    outcome.reborn = run.reborn;
+    outcome.ran = true;
+    return outcome;
 }
 
-}  // namespace
-
-void suaxinClick(Form1& f) {
-    if (f.refreshBusy) return;
-    BusyScope busy(f);
-    RefreshRun run(f);
-    resetRunState(f);
+void refreshSteps(RefreshRun& run) {
+    Form1& f = run.f;
+    f.noExplorerWindows = false;
 
     f.refreshActiveWindow = f.p.desktop.activeWindow();
     reportGated(f, tracking_text::refreshStarted());
     pumpedPause(f, kFirstPauseMs);
 
     f.pathsResolvable = true;
-    f.pathFailReason = 0;
-    snapshotTickedRows(f, run.capacity);
+    f.pathFailReason = AddressFailure::None;
+    snapshotTickedRows(run);
 
     f.CheckListBox1.clear();
-    if (walkExplorerWindows(f, false, false, run.capacity)) {
-        listRowsWithTicks(f);
+    if (walkExplorerWindows(f, false, false, run.capacity).found) {
+        listRowsWithTicks(run);
     } else {
         reportGated(f, tracking_text::noExplorerWindow());
-        f.lostCount = 0;
         f.noExplorerWindows = true;
-        f.windowCount = 0;
+        f.table.clear();
     }
 
-    if (f.protectedCount > 0) {
+    if (!run.protectedFolders.empty()) {
         // A full table leaves no room for a reborn row; the walk has told the user.
-        if (f.windowCount >= kMaxRows) {
+        if (f.table.full()) {
             run.capacity.tell();
             return;
         }
         reportGated(f, tracking_text::lookingForLostFolders());
-        f.lostCount = 0;
-        f.rebornCount = 0;
         reopenLostFolders(run);
-        if (f.lostCount > 0) rebirthLostFolders(run);
+        if (!run.lostFolders.empty()) rebirthLostFolders(run);
     }
-    if (f.lostCount == 0) reportIfNothingProtected(f);
-    reportOutcome(f);
+    if (run.lostFolders.empty()) reportIfNothingProtected(run);
+    reportOutcome(run);
 
     if (f.formShown) f.focusList();
+}
+
+}  // namespace
+
+RefreshOutcome refreshFolderWindows(Form1& f, std::vector<FolderRow> loadedSet) {
+    if (f.refreshBusy) return {};
+    RefreshRun run(f);
+    if (static_cast<int>(loadedSet.size()) > kMaxRows) loadedSet.resize(static_cast<std::size_t>(kMaxRows));
+    run.protectedFolders = std::move(loadedSet);
+    {
+        BusyScope busy(run);
+        refreshSteps(run);
+    }
+    f.lastRefresh = outcomeOf(run);
+    return f.lastRefresh;
+}
+
+void suaxinClick(Form1& f) {
+    refreshFolderWindows(f);
 }
 
 }  // namespace folvaric

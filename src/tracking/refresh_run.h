@@ -1,5 +1,8 @@
 #pragma once
-// What one refresh carries from step to step.
+// What one refresh carries from step to step. It is the refresh's own: other commands that
+// run while it pumps the message queue cannot write into it.
+#include <vector>
+
 #include "state/form1.h"
 #include "tracking/capacity_notice.h"
 
@@ -17,6 +20,11 @@ struct RefreshRun {
     platform::Rect desktop;
     int workAreaHeight;
     CapacityNotice capacity;
+    // The protected snapshot: a folder set being loaded, then the rows ticked when the refresh began.
+    std::vector<FolderRow> protectedFolders;
+    // The protected folders that had no window and were opened again.
+    std::vector<FolderRow> lostFolders;
+    int reborn = 0;
 };
 
 }  // namespace folvaric

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "state/form1.h"
+#include "tracking/refresh_run.h"
 
 namespace folvaric {
 
@@ -14,8 +15,8 @@ void reportGated(Form1& f, const std::string& text);
 void reportShown(Form1& f, const std::string& text);
 
 // The closing words when no folder was re-opened.
-void reportIfNothingProtected(Form1& f);
+void reportIfNothingProtected(const RefreshRun& run);
 // The outcome of the whole refresh, the most telling one last.
-void reportOutcome(Form1& f);
+void reportOutcome(const RefreshRun& run);
 
 }  // namespace folvaric

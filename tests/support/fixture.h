@@ -5,9 +5,19 @@
 #include "state/form1.h"
 #include "text/gbk_text.h"
 
+#include <vector>
+
 namespace testing_support {
 
 using text::gbk;
+
+// One field of every row of the table, in list order.
+template <typename Field>
+std::vector<Field> column(const folvaric::FolderTable& table, Field folvaric::FolderRow::*field) {
+    std::vector<Field> out;
+    for (const folvaric::FolderRow& row : table) out.push_back(row.*field);
+    return out;
+}
 
 struct Fixture {
     sim::SimDesktop sim;
@@ -31,9 +41,9 @@ struct Fixture {
 
     // Checks the invariant every command keeps: item k of the list is row k of the table.
     bool listMatchesTable() const {
-        if (form.windowCount != form.CheckListBox1.count()) return false;
-        for (int i = 0; i < form.windowCount; ++i) {
-            if (form.CheckListBox1.item(i) != form.windowNames[static_cast<std::size_t>(i)]) return false;
+        if (form.table.size() != form.CheckListBox1.count()) return false;
+        for (int i = 0; i < form.table.size(); ++i) {
+            if (form.CheckListBox1.item(i) != form.table[i].name) return false;
         }
         return true;
     }
