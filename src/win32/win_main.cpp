@@ -35,8 +35,8 @@ int runMessageLoop(win::MessagePump& pump) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The program reads no command line.
     // A second copy calls the first to the front and ends before it reads or writes anything.
-    win::WinSingleInstance instance;
-    if (!folvaric::startAsOnlyCopy(instance)) return 0;
+    win::WinSingleInstance oneCopy;
+    if (!folvaric::startAsOnlyCopy(oneCopy)) return 0;
     initialiseCommonControls();
 
     // The application, whose title "Folvaric2.1" is the main window's caption and taskbar text
