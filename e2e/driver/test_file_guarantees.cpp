@@ -6,6 +6,7 @@
 #include "check.h"
 #include "folder_windows.h"
 #include "folvaric_program.h"
+#include "program_folder.h"
 #include "runner_requests.h"
 #include "session.h"
 #include "shell_surfaces.h"
@@ -32,6 +33,16 @@ e2e::MessageBoxSeen waitForBoxSaying(DWORD processId, const std::wstring& part, 
         },
         timeoutMilliseconds);
     return found;
+}
+
+// Clicks the box's button with this id, as a user answers a question; true once the box is gone.
+bool answer(const e2e::MessageBoxSeen& box, int buttonId) {
+    HWND button = GetDlgItem(box.window, buttonId);
+    for (int attempt = 0; button != nullptr && attempt < 3; ++attempt) {
+        e2e::clickCentre(button);
+        if (e2e::waitUntil([&] { return !IsWindow(box.window) || !IsWindowVisible(box.window); }, 2000)) return true;
+    }
+    return false;
 }
 
 FILETIME lastWrite(const std::wstring& path) {
@@ -153,11 +164,11 @@ E2E_TEST(save_as_asks_before_replacing_an_existing_set) {
         HWND dialog = saveDialog();
         REQUIRE(dialog != nullptr);
         REQUIRE(e2e::pressKeys("o t h e r Return"));
-        const e2e::MessageBoxSeen prompt = waitForBoxSaying(program.processId(), L"other.txt");
+        // The system's question: "文件已经存在。是否替换?" under Wine, "... 已存在。要替换它吗?" on Windows.
+        const e2e::MessageBoxSeen prompt = waitForBoxSaying(program.processId(), L"替换");
         REQUIRE(prompt);
         if (!replace) e2e::screenshot(L"save-as-overwrite-prompt", prompt.window);
-        REQUIRE(e2e::pressKeys(replace ? "y" : "n"));
-        REQUIRE(e2e::waitUntil([&] { return !IsWindow(prompt.window); }, 5000));
+        REQUIRE(answer(prompt, replace ? IDYES : IDNO));
         if (!replace) {
             REQUIRE(e2e::pressKeys("Escape"));  // the dialog stayed open: cancel it
             REQUIRE(e2e::waitUntil([&] { return !IsWindow(dialog); }, 5000));
