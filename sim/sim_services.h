@@ -52,7 +52,7 @@ public:
     std::vector<MessageBoxRecord> boxes;
     std::vector<std::string> messages;  // plain message dialogs
     // Answers the boxes; it may also act as a user would while the box is up.
-    // Without one every box is answered with OK.
+    // Without one every box is answered with OK (which a yes/no question takes as no).
     std::function<int(const MessageBoxRecord&)> answer;
     std::optional<platform::FontChoice> fontAnswer;  // nullopt: the user cancels
     std::deque<std::optional<std::string>> openAnswers, saveAnswers;
