@@ -46,6 +46,8 @@ LRESULT MainWindow::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) 
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == comeToFrontMessage() && message != 0) {
+        // Still starting: the window shows itself when start-up is over.
+        if (!startupFinished_) return 0;
         folvaric::runHandler(form_, [this] { folvaric::comeToFrontForSecondCopy(form_); });
         SetForegroundWindow(window_.get());
         return 0;
