@@ -2,13 +2,15 @@
 # Runs the end-to-end suite: the real Folvaric.exe (x86_64 build) under wine64 on a private Xvfb,
 # driven by folvaric_e2e.exe from inside the same Wine prefix.
 #
-#   e2e/run.sh [--build-dir DIR] [--screen WxHxD]... [test name filters...]
+#   e2e/run.sh [--build-dir DIR] [--screen WxHxD]... [--neutral-folder] [test name filters...]
 #
 # The first screen (default 1024x768x24) runs every selected test; each further screen (default
 # 1920x1080x24) runs again only the selected tests whose names hold "on_screen_" (layout checks
 # for a given screen size; the others skip themselves there). Giving --screen replaces the
 # defaults. The build folder must already be built (scripts/test and scripts/run do that).
 # Screenshots land in build/screenshots/. Exit status: 0 only when every pass passed.
+# --neutral-folder runs the program folder as C:\Folvaric (a link in the prefix's drive C), so
+# that paths in screenshots (the status line, tool tips) show no build machine's folders.
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib/common.sh"
@@ -18,10 +20,12 @@ source "$FOLVARIC_ROOT/scripts/lib/wine.sh"
 build_dir=$FOLVARIC_BUILD_ROOT/win64
 screens=()
 filters=()
+neutral_folder=0
 while (($#)); do
   case $1 in
     --build-dir) build_dir=$2; shift 2 ;;
     --screen) screens+=("$2"); shift 2 ;;
+    --neutral-folder) neutral_folder=1; shift ;;
     *) filters+=("$1"); shift ;;
   esac
 done
@@ -109,11 +113,17 @@ serve_requests() {
 run_driver() {
   local log_file=$1
   shift
+  local run_dir=$program_dir driver=$program_dir/folvaric_e2e.exe
+  if ((neutral_folder)); then
+    run_dir=$WINEPREFIX/drive_c/Folvaric
+    ln -sfn "$program_dir" "$run_dir"
+    driver='C:\Folvaric\folvaric_e2e.exe'
+  fi
   set +e
   (
-    cd "$program_dir"
+    cd "$run_dir"
     FOLVARIC_E2E_RUNNER=1 timeout 600 env LC_ALL="$FOLVARIC_WINE_LOCALE" "$FOLVARIC_WINE" \
-      "$program_dir/folvaric_e2e.exe" "$@"
+      "$driver" "$@"
   ) 2>>"$work/wine-stderr.log" | tee "$log_file"
   local status=${PIPESTATUS[0]}
   set -e

@@ -8,6 +8,7 @@ int SimShell::execute(platform::WindowHandle owner, const std::string& verb, con
                       const std::string& parameters, const std::string& directory,
                       platform::ShowCommand show) {
     calls.push_back({owner, verb, file, parameters, directory, show});
+    if (const auto refused = refusals.find(file); refused != refusals.end()) return refused->second;
     if (verb == "open" && text::asciiLower(file) == "explorer.exe") {
         return explorer_.shellOpen(parameters, show) ? 42 : 2;
     }

@@ -3,6 +3,7 @@
 // dialogs, clipboard, sound and the program's own application object.
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ public:
     int execute(platform::WindowHandle owner, const std::string& verb, const std::string& file,
                 const std::string& parameters, const std::string& directory, platform::ShowCommand show) override;
     std::vector<ShellCall> calls;
+    // Targets the shell cannot open, with the value it answers for each (32 or less).
+    std::map<std::string, int> refusals;
 
 private:
     SimExplorer& explorer_;

@@ -1,6 +1,7 @@
 // Start-up: FormCreate, the first and later showings, and the refresh on restore.
 #include "app_fixture.h"
 #include "options/appearance.h"
+#include "storage/folder_sets.h"
 
 namespace testing_support {
 namespace {
@@ -127,6 +128,38 @@ TEST_F(StartupTest, ASecondShowingRepeatsTheReportButDoesNotLoadTheSetAgain) {
     EXPECT_EQ(sim.findByTitle("Data"), 0u);
     EXPECT_FALSE(status().empty());
     EXPECT_EQ(form.menuBarColourRequests, 2);
+}
+
+// A default set that lists no folder (as delivered) is nothing to restore at start-up; the
+// menu command still says the file is empty, and so does the start when every listed folder
+// is gone.
+TEST_F(StartupTest, AnEmptyDefaultSetIsReportedOnlyWhenItIsNotTheStartUpLoad) {
+    const std::string gone = gbk("照片") + "\r\nC:\\Gone\r\n";
+    struct Case {
+        const char* name;
+        std::string set;
+        bool fromMenu;
+        bool reported;
+    };
+    const Case cases[] = {
+        {"empty file at start", "", false, false},
+        {"only blank lines at start", "\r\n\r\n", false, false},
+        {"empty file from the menu", "", true, true},
+        {"every folder gone at start", gone, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim.dialogs.boxes.clear();
+        form.firstShow = true;
+        writeSettings();
+        writeDefaultSet(c.set);
+        start();
+        if (c.fromMenu) folvaric::diaorumorenjiheClick(form);
+        const bool shown =
+            !sim.dialogs.boxes.empty() && sim.dialogs.boxes.back().text == gbk("文件夹集合文件为空的，无法载入");
+        EXPECT_EQ(shown, c.reported);
+        EXPECT_EQ(sim.dialogs.boxes.size(), c.reported ? 1u : 0u);
+    }
 }
 
 TEST_F(StartupTest, ShowingSwitchesTheMenuPainterOnAndAsksForTheMenuBarColour) {

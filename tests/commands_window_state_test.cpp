@@ -111,6 +111,22 @@ TEST_F(SingleWindow, MaximiseOneFillsTheWorkAreaInNormalStateAndMinimisesTheProg
     EXPECT_TRUE(listHasFocus());
 }
 
+// The program steps aside as its minimise button would: with the tray option on, the window
+// (and so its taskbar button) is hidden as well.
+TEST_F(SingleWindow, MaximiseOneSendsTheProgramWhereItsMinimiseButtonWould) {
+    five();
+    for (const bool tray : {false, true}) {
+        SCOPED_TRACE(tray ? "tray" : "taskbar");
+        form.TrayIcon1.visible = tray;
+        form.TrayIcon1.hide = tray;
+        sim.app.restore();
+        form.CheckListBox1.select(2);
+        dangezuidahuaClick(form);
+        EXPECT_TRUE(sim.app.isMinimised());
+        EXPECT_EQ(sim.window(sim.app.mainWindow()).state, tray ? ShowState::Hidden : ShowState::Minimised);
+    }
+}
+
 TEST_F(SingleWindow, MaximiseOneTakesTheGeometryAtEachCommand) {
     const auto h = five();
     form.CheckListBox1.select(0);

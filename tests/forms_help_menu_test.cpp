@@ -2,9 +2,11 @@
 // path, the About box, the letter invitation and the update page.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "forms/about_box.h"
 #include "forms/author_contact.h"
 #include "forms/help_menu.h"
 #include "support/fixture.h"
@@ -111,6 +113,45 @@ TEST_F(HelpMenu, UpdatePageOpensInTheBrowser) {
     EXPECT_EQ(sim.shell.calls[0].verb, "open");
     EXPECT_EQ(sim.shell.calls[0].file, author::updatePage());
     EXPECT_EQ(sim.shell.calls[0].show, platform::ShowCommand::ShowNormal);
+}
+
+// Whatever the shell cannot open is reported in one box naming the target and the reason; what
+// it opens is not. Help documents, the update page and the About box's links alike.
+TEST_F(HelpMenu, AFailedLaunchIsReportedWithTheTargetAndTheReason) {
+    AboutBox box{sim.platform()};
+    buildAboutBox(box);
+    struct Case {
+        const char* name;
+        std::function<void()> launch;
+        std::string target;
+        int shellAnswer;  // 42: opened
+        const char* reason;
+    };
+    const std::string document = documentPath("帮助.txt");
+    sim.files.addFile(document, "text\r\n");
+    const Case cases[] = {
+        {"document without a program", [&] { N27Click(form); }, document, 31, "没有与之关联的程序"},
+        {"document opened", [&] { N27Click(form); }, document, 42, nullptr},
+        {"update page, no browser", [&] { N89Click(form); }, author::updatePage(), 27, "文件关联不完整或无效"},
+        {"web label, out of memory", [&] { Label1Click(box); }, author::webAddress(), 0, "系统内存或资源不足"},
+        {"mail link, unknown code", [&] { CommentsDblClick(box); }, "mailto:" + author::mailAddress(), 17,
+         "错误代码 17"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim.dialogs.boxes.clear();
+        sim.shell.refusals = {{c.target, c.shellAnswer}};
+        c.launch();
+        if (c.reason == nullptr) {
+            EXPECT_TRUE(sim.dialogs.boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
+        const auto& shown = sim.dialogs.boxes[0];
+        EXPECT_EQ(shown.text.rfind(gbk("无法打开  ") + c.target + "\r\n" + gbk("原因："), 0), 0u);
+        EXPECT_NE(shown.text.find(gbk(c.reason)), std::string::npos);
+        EXPECT_EQ(shown.caption, gbk("出错"));
+    }
 }
 
 }  // namespace

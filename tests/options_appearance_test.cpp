@@ -120,6 +120,27 @@ TEST_F(FontTest, TheRestoreAfterAFontChangeRefreshesWhenAutoRefreshIsTicked) {
     EXPECT_EQ(form.CheckListBox1.item(0), "Data");
 }
 
+// A bitmap header (40 bytes, one plane) and nothing more: enough for the file's structure.
+std::string bitmapImage() {
+    return std::string("\x28\0\0\0", 4) + std::string(8, '\0') + "\x01" + std::string(27, '\0');
+}
+
+// An icon file of one 16 x 16 image: the header, one directory entry, then the image, which
+// starts with `image` (a bitmap header by default). `type` 2 would make it a cursor.
+std::string iconBytes(std::string image = bitmapImage(), int type = 1, int count = 1, std::uint32_t offset = 22) {
+    auto le = [](std::uint32_t v, int width) {
+        std::string out;
+        for (int i = 0; i < width; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+        return out;
+    };
+    std::string bytes = le(0, 2) + le(static_cast<std::uint32_t>(type), 2) + le(static_cast<std::uint32_t>(count), 2);
+    if (count > 0) {
+        bytes += std::string("\x10\x10\0\0", 4) + le(1, 2) + le(32, 2) +
+                 le(static_cast<std::uint32_t>(image.size()), 4) + le(offset, 4);
+    }
+    return bytes + image;
+}
+
 struct IconTest : AppearanceTest {
     std::string iconFolder() const { return form.appDir + gbk("\\图标\\"); }
 };
@@ -140,7 +161,7 @@ TEST_F(IconTest, CancellingChangesNothing) {
 }
 
 TEST_F(IconTest, AnIconFromAnyFolderChangesTheProgramsIconsNowButNotTheTrays) {
-    sim.files.addFile("D:\\Art\\" + gbk("蓝色.ICO"), "icon");
+    sim.files.addFile("D:\\Art\\" + gbk("蓝色.ICO"), iconBytes());
     sim.dialogs.openAnswers.push_back("D:\\Art\\" + gbk("蓝色.ICO"));
     form.N44.userClick();
     EXPECT_EQ(form.iconFileName, gbk("蓝色.ICO"));
@@ -149,7 +170,7 @@ TEST_F(IconTest, AnIconFromAnyFolderChangesTheProgramsIconsNowButNotTheTrays) {
 }
 
 TEST_F(IconTest, TheTrayTakesTheChosenIconAtTheNextSettingsLoad) {
-    sim.files.addFile(iconFolder() + "green.ico", "icon");
+    sim.files.addFile(iconFolder() + "green.ico", iconBytes());
     sim.dialogs.openAnswers.push_back(iconFolder() + "green.ico");
     form.N44.userClick();
     form.baocun.userClick();
@@ -168,6 +189,45 @@ TEST_F(IconTest, AMissingFileOrAnotherExtensionIsIgnoredSilently) {
     EXPECT_EQ(form.iconFileName, "main.ico");
     EXPECT_EQ(sim.dialogs.boxes.size(), boxes);
     EXPECT_TRUE(sim.dialogs.messages.empty());
+}
+
+// Only a real icon file changes the icon; anything else with the extension is refused in a
+// box that names it, and the previous icon stays (also in what the exit would save).
+TEST_F(IconTest, OnlyAFileHoldingAnIconIsTaken) {
+    const std::string png = std::string("\x89PNG\r\n\x1a\n", 8) + std::string(24, 'p');
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"bitmap image", iconBytes(), true},
+        {"png image", iconBytes(png), true},
+        {"text", "icon", false},
+        {"empty", "", false},
+        {"a bitmap file renamed", "BM" + std::string(60, '\0'), false},
+        {"a cursor", iconBytes(bitmapImage(), 2), false},
+        {"no images", iconBytes("", 1, 0), false},
+        {"image past the end", iconBytes(bitmapImage(), 1, 1, 30), false},
+        {"image inside the directory", iconBytes(bitmapImage(), 1, 1, 6), false},
+        {"image of garbage", iconBytes(std::string(40, '\x01')), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.iconFileName = "main.ico";
+        form.appIconFile.clear();
+        sim.dialogs.boxes.clear();
+        const std::string path = iconFolder() + "chosen.ico";
+        sim.files.addFile(path, c.bytes);
+        sim.dialogs.openAnswers.push_back(path);
+        form.N44.userClick();
+        EXPECT_EQ(form.appIconFile, c.taken ? path : "");
+        EXPECT_EQ(form.iconFileName, c.taken ? "chosen.ico" : "main.ico");
+        ASSERT_EQ(sim.dialogs.boxes.size(), c.taken ? 0u : 1u);
+        if (!c.taken) {
+            EXPECT_NE(sim.dialogs.boxes[0].text.find(path), std::string::npos);
+        }
+    }
 }
 
 struct PathTipTest : AppearanceTest {};

@@ -33,6 +33,7 @@ E2E_TEST(edit_menu_and_context_menu_mark_the_folders) {
     REQUIRE(e2e::pressKeys("F10 Right Down"));
     auto menus = e2e::waitForPopupMenus(program.processId());
     REQUIRE(!menus.empty());
+    Sleep(300);  // the menu paints its owner-drawn items one by one
     e2e::screenshotArea(L"edit-menu", e2e::areaAround(window, menus));
     // Its third entry is "反向选择".
     REQUIRE(e2e::pressKeys("Down Down Return"));

@@ -3,7 +3,7 @@
 
 FOLVARIC_WINEPREFIX=$FOLVARIC_BUILD_ROOT/wineprefix
 # Bump when the settings below change, so that existing prefixes are rebuilt.
-FOLVARIC_WINEPREFIX_REVISION=2
+FOLVARIC_WINEPREFIX_REVISION=3
 
 # Exports what every Wine call of these scripts needs.
 folvaric_wine_env() {
@@ -49,15 +49,21 @@ prepare_wine_prefix() {
   _folvaric_wine_reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
   # A crashing program must fail the test, not wait for someone to close a dialog.
   _folvaric_wine_reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
-  # Chinese glyphs for the dialog fonts and for SimSun.
+  # Chinese glyphs for the dialog fonts and for SimSun. The "Sharp" face of WenQuanYi Zen Hei
+  # carries bitmap strikes for the small sizes (12 to 16 pixels), as SimSun does on Chinese
+  # Windows; the outline face, drawn there without smoothing, loses strokes.
   local font
   for font in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'MS Sans Serif' 'Microsoft Sans Serif'; do
     _folvaric_wine_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-      /v "$font" /t REG_MULTI_SZ /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei'
+      /v "$font" /t REG_MULTI_SZ /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei Sharp'
   done
   for font in '宋体' SimSun; do
-    _folvaric_wine_reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d 'WenQuanYi Zen Hei'
+    _folvaric_wine_reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d 'WenQuanYi Zen Hei Sharp'
   done
+  # Wine knows the text document type (Notepad) but does not tie .txt files to it: the help
+  # documents would open nowhere.
+  _folvaric_wine_reg 'HKLM\Software\Classes\.txt' /ve /t REG_SZ /d txtfile
+  _folvaric_wine_reg 'HKLM\Software\Classes\.txt' /v 'Content Type' /t REG_SZ /d text/plain
   "$FOLVARIC_WINESERVER" -w
   grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" || die "the Wine prefix did not take its settings"
   printf '%s' "$want" >"$stamp"

@@ -105,7 +105,7 @@ void FormShow(Form1& f) {
     if (f.firstShow) {
         f.firstShow = false;
         try {
-            if (f.qidongdiaoru.checked()) diaorumorenjiheClick(f);
+            if (f.qidongdiaoru.checked()) loadDefaultSetAtStartup(f);
         } catch (...) {
             f.startupSetLoadPending = false;
             throw;

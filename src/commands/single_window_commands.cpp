@@ -3,6 +3,7 @@
 #include "commands/table_rows.h"
 #include "commands/window_commands.h"
 #include "commands/window_placement.h"
+#include "options/tray_icon.h"
 #include "text/gbk_text.h"
 
 namespace folvaric {
@@ -47,7 +48,8 @@ void dangezuidahuaClick(Form1& f) {
     f.p.desktop.show(row.window, platform::ShowCommand::Minimize);
     f.p.desktop.show(row.window, platform::ShowCommand::ShowNormal);
     moveToArea(f, row.window, area, row.name);
-    f.p.app.minimise();
+    // Out of the way as the minimise button would put it: with the tray option on, into the tray.
+    trayIconMinimize(f);
     f.focusList();
 }
 

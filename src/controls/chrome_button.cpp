@@ -259,15 +259,9 @@ void ChromeCustomButton::userFocusGained() {
 
 void ChromeCustomButton::userFocusLost() {
     hasFocus_ = false;
-    if (!pressed_) {
-        repaint();
-        return;
-    }
-    if (postKeyUpToSelf) {
-        postKeyUpToSelf(vk::Return);
-    } else {
-        userKeyUp(vk::Return, 0);
-    }
+    // Released, not clicked: the release that follows (mouse or key) then finds nothing pressed.
+    pressed_ = false;
+    repaint();
 }
 
 }  // namespace controls

@@ -6,8 +6,8 @@
 //   - an Enter or Space release clicks only if the button was pressed;
 //   - Enter reaching the form's dialog-key handling clicks a Default button, Esc a Cancel one;
 //   - the caption's access key clicks at once;
-//   - losing the focus while pressed posts a key-up of Enter to the button itself, which then
-//     releases it through the key-up rule (and so clicks it).
+//   - losing the focus while pressed releases the button without a click: focus moves the user
+//     did not ask for (another window taking over) must never run a command.
 // TChromeBitBtn is the one placed on forms.
 #include <functional>
 #include <string>
@@ -110,9 +110,6 @@ public:
     std::function<void()> onDefaultChanged;            // the form re-evaluates its default button
     std::function<void(Menu&, int x, int y)> onPopup;  // client point where the menu's corner goes
     std::function<void()> requestFocus;                // the view moves the real focus here
-    // Puts a key-up of `key` into this button's message queue. Without a view there is no
-    // queue, and the key-up is delivered at once.
-    std::function<void(unsigned key)> postKeyUpToSelf;
 
 private:
     void repaint();

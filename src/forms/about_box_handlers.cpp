@@ -1,12 +1,12 @@
 #include "forms/about_box.h"
 #include "forms/author_contact.h"
+#include "forms/shell_launch.h"
 
 namespace folvaric {
 namespace {
 
 void openThroughShell(AboutBox& box, const std::string& target) {
-    // No mail program or browser: nothing to report, the user sees nothing open.
-    box.p.shell.execute(box.handle, "open", target, std::string(), std::string(), platform::ShowCommand::ShowNormal);
+    openThroughShellOrReport(box.p, box.handle, target, platform::ShowCommand::ShowNormal);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "forms/help_menu.h"
+#include "forms/shell_launch.h"
 #include "text/gbk_text.h"
 
 namespace folvaric {
@@ -48,9 +49,7 @@ void openHelpDocument(Form1& f, const std::string& fileName) {
         f.p.dialogs.showMessage(missing + path);
         return;
     }
-    // Whatever the shell answers (no program for .txt files, say) is not reported.
-    f.p.shell.execute(f.p.app.mainWindow(), "open", path, std::string(), std::string(),
-                      platform::ShowCommand::ShowMaximized);
+    openThroughShellOrReport(f.p, f.p.app.mainWindow(), path, platform::ShowCommand::ShowMaximized);
 }
 
 void N27Click(Form1& f) {

@@ -1,5 +1,6 @@
 #include "forms/author_contact.h"
 #include "forms/help_menu.h"
+#include "forms/shell_launch.h"
 #include "text/gbk_text.h"
 
 namespace folvaric {
@@ -16,8 +17,7 @@ void N35Click(Form1& f) {
 }
 
 void N89Click(Form1& f) {
-    f.p.shell.execute(f.p.app.mainWindow(), "open", author::updatePage(), std::string(), std::string(),
-                      platform::ShowCommand::ShowNormal);
+    openThroughShellOrReport(f.p, f.p.app.mainWindow(), author::updatePage(), platform::ShowCommand::ShowNormal);
 }
 
 }  // namespace folvaric

@@ -1,6 +1,8 @@
 #include "options/appearance.h"
 
+#include "options/icon_file.h"
 #include "options/tray_icon.h"
+#include "storage/storage_texts.h"
 #include "text/gbk_text.h"
 
 namespace folvaric {
@@ -61,6 +63,15 @@ void N44Click(Form1& f) {
     const std::optional<std::string> chosen = f.p.dialogs.openFile(options);
     if (!chosen) return;
     if (!f.p.files.fileExists(*chosen) || !text::endsWithText(".ico", *chosen)) return;
+    // A file that only carries the extension would be stored in the settings and fail at every
+    // start: the user hears of it now, and the icon stays as it was.
+    const platform::ReadResult file = f.p.files.readFile(*chosen, kMaxIconFileBytes);
+    if (file.status != platform::ReadStatus::Ok || !isIconFile(file.bytes)) {
+        static const std::string notAnIcon = text::gbk("这个文件不是有效的图标文件，图标没有更换：");
+        f.p.dialogs.messageBox(f.p.app.mainWindow(), notAnIcon + *chosen, storage_text::errorCaption(),
+                               platform::mb::Ok | platform::mb::IconWarning);
+        return;
+    }
     f.iconFileName = text::lastPathComponent(*chosen);
     // The taskbar button and the title bar now; the tray only at the next settings load.
     f.appIconFile = *chosen;

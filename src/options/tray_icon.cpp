@@ -26,7 +26,14 @@ void trayIconMinimize(Form1& f) {
 void trayIconRestore(Form1& f) {
     const WindowHandle main = f.p.app.mainWindow();
     f.p.app.restore();
-    f.p.desktop.show(main, platform::ShowCommand::Restore);
+    // The application's restore brings the window back in the state it had before (maximised
+    // included); a second restore would take a maximised window down to its normal size. Only
+    // what is still missing is done: leaving the minimised state, or showing it again.
+    if (f.p.desktop.isMinimised(main)) {
+        f.p.desktop.show(main, platform::ShowCommand::Restore);
+    } else if ((f.p.desktop.style(main) & platform::style::Visible) == 0) {
+        f.p.desktop.show(main, platform::ShowCommand::Show);
+    }
     f.p.desktop.bringToTop(main);
 }
 

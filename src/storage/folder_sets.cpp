@@ -94,7 +94,13 @@ void lincunweiClick(Form1& f) {
     baocunwenjianjiaziClick(f);
 }
 
-void diaorujiheziClick(Form1& f) {
+namespace {
+
+// What an empty set means depends on who asked: the user's own load is told the file holds
+// nothing, while the start-up load of a set that lists no folder simply has nothing to restore.
+enum class EmptySet { Report, NothingToRestore };
+
+void loadFolderSet(Form1& f, EmptySet whenEmpty) {
     const platform::ReadResult file = f.p.files.readFile(f.folderSetFile, kMaxFolderSetBytes);
     // The default set that the start could not read still holds the user's folders: the exit
     // must not put the few ticks made since in their place.
@@ -115,6 +121,9 @@ void diaorujiheziClick(Form1& f) {
             return;
     }
     if (!f.unreadSetFile.empty() && text::sameFolder(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
+
+    const bool listsNothing = file.bytes.find_first_not_of("\r\n \t") == std::string::npos;
+    if (listsNothing && whenEmpty == EmptySet::NothingToRestore) return;
 
     const LoadedFolderSet set =
         readFolderSet(file.bytes, [&f](const std::string& path) { return f.p.files.directoryExists(path); });
@@ -137,9 +146,20 @@ void diaorujiheziClick(Form1& f) {
     refreshFolderWindows(f, std::move(loaded));
 }
 
+}  // namespace
+
+void diaorujiheziClick(Form1& f) {
+    loadFolderSet(f, EmptySet::Report);
+}
+
 void diaorumorenjiheClick(Form1& f) {
     f.folderSetFile = f.defaultSetFile;
     diaorujiheziClick(f);
+}
+
+void loadDefaultSetAtStartup(Form1& f) {
+    f.folderSetFile = f.defaultSetFile;
+    loadFolderSet(f, EmptySet::NothingToRestore);
 }
 
 void diaoruqitajiheClick(Form1& f) {

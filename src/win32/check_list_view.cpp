@@ -32,6 +32,11 @@ unsigned currentShiftState() {
     if (GetKeyState(VK_SHIFT) < 0) shift |= controls::shift::Shift;
     if (GetKeyState(VK_CONTROL) < 0) shift |= controls::shift::Ctrl;
     if (GetKeyState(VK_MENU) < 0) shift |= controls::shift::Alt;
+    // Held mouse buttons belong to the shift state too: a Shift press made while dragging is
+    // not the keyboard gesture the list reacts to.
+    if (GetKeyState(VK_LBUTTON) < 0) shift |= controls::shift::Left;
+    if (GetKeyState(VK_RBUTTON) < 0) shift |= controls::shift::Right;
+    if (GetKeyState(VK_MBUTTON) < 0) shift |= controls::shift::Middle;
     return shift;
 }
 
@@ -217,8 +222,8 @@ void CheckListView::press(POINT client) {
 
 void CheckListView::doubleClick(POINT client) {
     const int index = itemAt(client);
-    if (index < 0) return;
-    if (onCheckBox(client)) {
+    // Below the last entry too: the command then says what is missing (a selection).
+    if (index >= 0 && onCheckBox(client)) {
         // A quick second click on the box is a second toggle, as the user meant it.
         model_.userToggle(index);
         model_.userSelect(index);
@@ -302,9 +307,13 @@ LRESULT CheckListView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             dragging_ = false;
         }
         break;
-    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDOWN: {
         if (GetFocus() != window_) SetFocus(window_);
+        // The menu that follows acts on the entry under the pointer, as in Explorer's lists.
+        const int index = itemAt(client);
+        if (index >= 0 && index != model_.itemIndex()) model_.userSelect(index);
         return 0;
+    }
     case WM_CONTEXTMENU: {
         POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         if (lParam == -1) {

@@ -57,6 +57,9 @@ void mirrorPlacement(HWND window, const controls::Control& model) {
 void registerPlainPanelClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
+    // The raised edge runs along the whole border: a new size must repaint all of it, or the
+    // old edge lines stay behind and the new part keeps the parent's colour.
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = plainPanelProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);

@@ -145,10 +145,6 @@ std::unique_ptr<ChromeButtonView> ChromeButtonView::create(HWND parent, controls
     model.requestFocus = [v] {
         if (v->window_ != nullptr) SetFocus(v->window_);
     };
-    model.postKeyUpToSelf = [v](unsigned key) {
-        // Previous state down, transition up, one repeat: a plain key release.
-        if (v->window_ != nullptr) PostMessageW(v->window_, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
-    };
     model.onPopup = [v](controls::Menu& menu, int x, int y) {
         if (v->window_ == nullptr || !v->showPopup) return;
         POINT at{x, y};
@@ -162,7 +158,6 @@ std::unique_ptr<ChromeButtonView> ChromeButtonView::create(HWND parent, controls
 ChromeButtonView::~ChromeButtonView() {
     model_.onChanged = previousOnChanged_;
     model_.requestFocus = nullptr;
-    model_.postKeyUpToSelf = nullptr;
     model_.onPopup = nullptr;
     if (window_ != nullptr) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);

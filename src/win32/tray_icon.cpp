@@ -169,7 +169,13 @@ void TrayIcon::restore() {
     application_.restoreApplication();
     const HWND app = application_.applicationWindow();
     if (app != nullptr) {
-        ShowWindow(app, SW_RESTORE);
+        // The application's restore has brought a maximised window back maximised; restoring
+        // it again would take it down to its normal size.
+        if (IsIconic(app)) {
+            ShowWindow(app, SW_RESTORE);
+        } else if (!IsWindowVisible(app)) {
+            ShowWindow(app, SW_SHOW);
+        }
         SetForegroundWindow(app);
     }
     if (onRestore) onRestore();
@@ -335,6 +341,11 @@ LRESULT CALLBACK TrayIcon::windowProc(HWND window, UINT message, WPARAM wParam, 
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_.release();
         return DefWindowProcW(window, message, wParam, lParam);
+    }
+    // A menu opened for this window (the program sits in the tray, its main window hidden) asks
+    // it to measure and draw the owner-drawn items; the main window knows how.
+    if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) && self->ownerDrawTarget != nullptr) {
+        return self->handle(message, wParam, lParam);
     }
     // Only the messages of the component's own are processed; everything else gets the
     // window's default handling, which creating and destroying the window need.
