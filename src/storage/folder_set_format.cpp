@@ -34,13 +34,16 @@ LoadedFolderSet readFolderSet(const std::string& bytes,
     while (!in.atEnd()) {
         const std::string name = in.readLine();
         const std::string path = in.readLine();
-        const bool accepted = static_cast<int>(set.accepted.size()) < kMaxSetEntries && !name.empty() &&
-                              !path.empty() &&
-                              (isComputerFolder(path) || (hasDriveAndBackslash(path) && isFolder(path)));
-        if (accepted) {
+        const bool wellFormed = !name.empty() && (isComputerFolder(path) || hasDriveAndBackslash(path));
+        const bool present = wellFormed && (isComputerFolder(path) || isFolder(path));
+        const bool room = static_cast<int>(set.accepted.size()) < kMaxSetEntries;
+        if (present && room) {
             set.accepted.push_back({text::cut255(name), text::cut255(path)});
-        } else {
-            ++set.refused;
+            continue;
+        }
+        ++set.refused;
+        if (wellFormed && !present && static_cast<int>(set.absent.size()) < kMaxSetEntries) {
+            set.absent.push_back({text::cut255(name), text::cut255(path)});
         }
     }
     return set;

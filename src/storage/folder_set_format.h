@@ -23,6 +23,9 @@ std::string formatFolderSet(const std::vector<FolderSetEntry>& entries);
 struct LoadedFolderSet {
     std::vector<FolderSetEntry> accepted;  // texts cut to 255 bytes
     int refused = 0;
+    // The refused entries that are well formed but whose folder is missing now (a drive or
+    // share not mounted yet): not to be re-opened, but not to be forgotten either.
+    std::vector<FolderSetEntry> absent;
 };
 
 // Reads the pairs of `bytes` and keeps the entries that can be re-opened: a name,

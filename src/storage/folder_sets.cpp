@@ -10,10 +10,16 @@
 #include "storage/storage_messages.h"
 #include "storage/storage_texts.h"
 #include "text/gbk_text.h"
+#include "text/same_folder.h"
 #include "tracking/refresh.h"
 
 namespace folvaric {
 namespace {
+
+bool containsFolder(const std::vector<FolderSetEntry>& entries, const std::string& path) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [&path](const FolderSetEntry& e) { return text::sameFolder(e.path, path); });
+}
 
 std::vector<FolderSetEntry> tickedRows(const Form1& f) {
     std::vector<FolderSetEntry> rows;
@@ -32,19 +38,41 @@ std::vector<FolderSetEntry> tickedRows(const Form1& f) {
 // or re-opened yet are only in its snapshot, and a save then (the exit, say) must keep them.
 std::vector<FolderSetEntry> protectedFolders(const Form1& f) {
     std::vector<FolderSetEntry> folders = tickedRows(f);
-    if (f.runningRefreshFolders == nullptr) return folders;
-    std::unordered_set<std::string> written;
-    for (const FolderSetEntry& e : folders) written.insert(text::cut255(e.path));
-    for (const FolderRow& folder : *f.runningRefreshFolders) {
-        if (written.insert(folder.path).second) folders.push_back({folder.name, folder.path});
+    if (f.runningRefreshFolders != nullptr) {
+        std::unordered_set<std::string> written;
+        for (const FolderSetEntry& e : folders) written.insert(text::cut255(e.path));
+        for (const FolderRow& folder : *f.runningRefreshFolders) {
+            if (written.insert(folder.path).second) folders.push_back({folder.name, folder.path});
+        }
+    }
+    // The folders that were missing when their set was loaded come last: the user never
+    // asked to forget them.
+    for (const FolderRow& absent : f.absentSetFolders) {
+        if (!containsFolder(folders, absent.path)) folders.push_back({absent.name, absent.path});
     }
     return folders;
+}
+
+// Keeps the absent entries of a set just read: those that loaded now are listed from here
+// on, the others are remembered alongside the ones already known.
+void rememberAbsentFolders(Form1& f, const LoadedFolderSet& set) {
+    std::vector<FolderRow>& absent = f.absentSetFolders;
+    absent.erase(std::remove_if(absent.begin(), absent.end(),
+                                [&set](const FolderRow& a) { return containsFolder(set.accepted, a.path); }),
+                 absent.end());
+    for (const FolderSetEntry& e : set.absent) {
+        const bool known = std::any_of(absent.begin(), absent.end(),
+                                       [&e](const FolderRow& a) { return text::sameFolder(a.path, e.path); });
+        if (!known && static_cast<int>(absent.size()) < kMaxSetEntries) absent.push_back({e.name, e.path, 0});
+    }
 }
 
 }  // namespace
 
 void baocunwenjianjiaziClick(Form1& f) {
     rewriteFile(f.p.files, f.folderSetFile, formatFolderSet(protectedFolders(f)));
+    // Written on purpose: what the unread file held is what the user chose to replace.
+    if (!f.unreadSetFile.empty() && text::sameFolder(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
 }
 
 void baocunjiheClick(Form1& f) {
@@ -62,6 +90,7 @@ void lincunweiClick(Form1& f) {
     options.initialDir = f.folderSetDir;
     options.fileName = f.saveDialogFileName;
     options.defaultExt = "txt";
+    options.confirmOverwrite = true;  // another set of the user's is never replaced unasked
     const std::optional<std::string> chosen = f.p.dialogs.saveFile(options);
     if (!chosen) return;
     f.saveDialogFileName = *chosen;
@@ -77,6 +106,9 @@ enum class EmptySet { Report, NothingToRestore };
 
 void loadFolderSet(Form1& f, EmptySet whenEmpty) {
     const platform::ReadResult file = f.p.files.readFile(f.folderSetFile, kMaxFolderSetBytes);
+    // The default set that the start could not read still holds the user's folders: the exit
+    // must not put the few ticks made since in their place.
+    const bool unreadAtStart = f.startupSetLoadPending && text::sameFolder(f.folderSetFile, f.defaultSetFile);
     switch (file.status) {
         case platform::ReadStatus::Ok:
             break;
@@ -84,12 +116,15 @@ void loadFolderSet(Form1& f, EmptySet whenEmpty) {
             showStorageError(f, storage_text::fileMissingForRead() + f.folderSetFile);
             return;
         case platform::ReadStatus::TooLarge:
+            if (unreadAtStart) f.unreadSetFile = f.folderSetFile;
             showStorageError(f, storage_text::folderSetTooLarge() + f.folderSetFile);
             return;
         case platform::ReadStatus::Failed:
+            if (unreadAtStart) f.unreadSetFile = f.folderSetFile;
             showStorageError(f, storage_text::fileHasBadData() + f.folderSetFile);
             return;
     }
+    if (!f.unreadSetFile.empty() && text::sameFolder(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
 
     const bool listsNothing = file.bytes.find_first_not_of("\r\n \t") == std::string::npos;
     if (listsNothing && whenEmpty == EmptySet::NothingToRestore) return;
@@ -97,6 +132,7 @@ void loadFolderSet(Form1& f, EmptySet whenEmpty) {
     const LoadedFolderSet set =
         readFolderSet(file.bytes, [&f](const std::string& path) { return f.p.files.directoryExists(path); });
     for (int i = 0; i < set.refused; ++i) f.p.sound.beep(0);
+    rememberAbsentFolders(f, set);
     if (set.accepted.empty()) {
         showStorageError(f, storage_text::folderSetEmpty());
         return;
