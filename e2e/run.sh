@@ -47,6 +47,8 @@ fi
 # program. Tests may write into it freely; it is rebuilt on every run and kept for inspection.
 work=$FOLVARIC_BUILD_ROOT/e2e-work
 program_dir=$work/program
+# A test that failed half-way may have left a file of the last run unchangeable.
+[[ -d $work ]] && chattr -R -i "$work" 2>/dev/null || true
 rm -rf "$work"
 mkdir -p "$program_dir"
 if [[ -d $FOLVARIC_ROOT/dist ]]; then
@@ -71,6 +73,8 @@ mkdir -p "$screenshots"
 # the file releases the driver.
 #   screenshot-NAME: "left top width height"; that area of the screen is saved as NAME.png.
 #   input: arguments for xdotool (pointer moves, clicks, keys), so that Wine gets real X input.
+#   unchangeable: "on|off FILE", FILE relative to the program folder: the file cannot be
+#     replaced, renamed or deleted while on (chattr +i holds even for root, which Wine runs as).
 serve_requests() {
   shopt -s nullglob
   while :; do
@@ -92,6 +96,12 @@ serve_requests() {
         input)
           read -ra arguments <<<"$line" || true
           xdotool "${arguments[@]}" 2>>"$work/input.log" || printf 'failed: xdotool %s\n' "$line" >>"$work/input.log"
+          ;;
+        unchangeable)
+          local switch=${line%% *} file=${line#* }
+          if [[ $file != *..* && -e $program_dir/$file ]]; then
+            [[ $switch == on ]] && chattr +i "$program_dir/$file" || chattr -i "$program_dir/$file"
+          fi
           ;;
       esac
       rm -f "$request"

@@ -3,7 +3,7 @@
 namespace sim {
 
 SimDesktop::SimDesktop(const std::string& programPath)
-    : explorer(windows, files, clock), shell(explorer, files), app(windows, programPath) {
+    : explorer(windows, files, clock), shell(explorer, files), dialogs(files), app(windows, programPath) {
     files.addFolder("C:\\WINDOWS");
     // Explorer handles the close requests posted to its windows whenever the
     // message queues turn over.

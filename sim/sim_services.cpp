@@ -44,10 +44,17 @@ std::optional<std::string> SimDialogs::openFile(const platform::FileDialogOption
 
 std::optional<std::string> SimDialogs::saveFile(const platform::FileDialogOptions& options) {
     saveRequests.push_back(options);
-    if (saveAnswers.empty()) return std::nullopt;
-    auto a = saveAnswers.front();
-    saveAnswers.pop_front();
-    return a;
+    while (!saveAnswers.empty()) {
+        auto a = saveAnswers.front();
+        saveAnswers.pop_front();
+        if (!a || !options.confirmOverwrite || !files_.fileExists(*a)) return a;
+        // The system's own question, as a box; "No" leaves the dialog open for the next answer.
+        if (messageBox(0, *a + text::gbk(" 已存在。\n要替换它吗?"), text::gbk("确认另存为"),
+                       platform::mb::YesNo | platform::mb::IconWarning) == platform::mb::IdYes) {
+            return a;
+        }
+    }
+    return std::nullopt;
 }
 
 SimApplication::SimApplication(SimWindowManager& windows, const std::string& executablePath)

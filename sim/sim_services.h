@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "platform/shell.h"
+#include "platform/single_instance.h"
 #include "sim/sim_explorer.h"
 
 namespace sim {
@@ -43,6 +44,7 @@ struct MessageBoxRecord {
 
 class SimDialogs : public platform::Dialogs {
 public:
+    explicit SimDialogs(SimFileSystem& files) : files_(files) {}
     int messageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
                    std::uint32_t flags) override;
     void showMessage(const std::string& text) override { messages.push_back(text); }
@@ -53,12 +55,15 @@ public:
     std::vector<MessageBoxRecord> boxes;
     std::vector<std::string> messages;  // plain message dialogs
     // Answers the boxes; it may also act as a user would while the box is up.
-    // Without one every box is answered with OK.
+    // Without one every box is answered with OK (which a yes/no question takes as no).
     std::function<int(const MessageBoxRecord&)> answer;
     std::optional<platform::FontChoice> fontAnswer;  // nullopt: the user cancels
     std::deque<std::optional<std::string>> openAnswers, saveAnswers;
     std::vector<platform::FileDialogOptions> openRequests, saveRequests;
     int fontRequests = 0;
+
+private:
+    SimFileSystem& files_;
 };
 
 class SimClipboard : public platform::Clipboard {
@@ -102,6 +107,37 @@ private:
     std::string exePath_;
     platform::WindowHandle main_;
     bool minimised_ = false;
+};
+
+// The named object of the user's session that the first copy holds, as all copies see it.
+struct SimSessionObject {
+    bool held = false;
+    int calls = 0;                   // second starts that called the running copy
+    std::function<void()> onCalled;  // the running copy's answer
+};
+
+// One copy's view of it.
+class SimSingleInstance : public platform::SingleInstance {
+public:
+    explicit SimSingleInstance(SimSessionObject& object) : object_(object) {}
+    ~SimSingleInstance() override {
+        if (mine_) object_.held = false;
+    }
+    SimSingleInstance(const SimSingleInstance&) = delete;
+    SimSingleInstance& operator=(const SimSingleInstance&) = delete;
+    bool claim() override {
+        if (object_.held) return false;
+        object_.held = mine_ = true;
+        return true;
+    }
+    void callRunningCopy() override {
+        ++object_.calls;
+        if (object_.onCalled) object_.onCalled();
+    }
+
+private:
+    SimSessionObject& object_;
+    bool mine_ = false;
 };
 
 }  // namespace sim

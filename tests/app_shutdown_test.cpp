@@ -56,16 +56,48 @@ TEST_F(ShutdownTest, WithoutTheDefaultSetTheExitSaysSoAndStillEnds) {
     EXPECT_EQ(ends, 1);
 }
 
-TEST_F(ShutdownTest, AFailedSaveAtExitShowsTheSystemsTextSkipsTheRestAndEnds) {
-    writeDefaultSet("Old\r\nC:\\Old\r\n");
-    sim.files.setReadOnlyFolder("C:\\Folvaric");
-    folvaric::FormClose(form);
-    ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(sim.dialogs.boxes[0].text, sim::fs_text::accessDenied());
-    EXPECT_EQ(sim.dialogs.boxes[0].caption, "Folvaric2.1");
-    EXPECT_EQ(sim.dialogs.boxes[0].flags, platform::mb::Ok | platform::mb::IconError);
-    EXPECT_EQ(fileText(defaultSetPath()), "Old\r\nC:\\Old\r\n");
-    EXPECT_EQ(ends, 1);
+// Each file is saved on its own: one that cannot be written is named in its own box with the
+// system's text, the other is saved all the same, and the program still ends. A log-off takes
+// the same way out without boxes.
+TEST(ShutdownFaults, EachFileIsSavedOnItsOwnAndEachFailureNamesItsFile) {
+    struct Scene : ShutdownTest {
+        void TestBody() override {}
+    };
+    const std::string setFolder = "C:\\Folvaric\\" + gbk("文件夹集合保存目录");
+    const struct {
+        std::vector<std::string> readOnly;
+        bool settingsSaved, setSaved;
+    } cases[] = {
+        {{"C:\\Folvaric"}, false, true},
+        {{setFolder}, true, false},
+        {{"C:\\Folvaric", setFolder}, false, false},
+    };
+    for (const auto& c : cases) {
+        for (const bool logOff : {false, true}) {
+            Scene t;
+            t.sim.files.addFile(t.settingsPath(), "old settings");
+            t.writeDefaultSet("Old\r\nC:\\Old\r\n");
+            for (const std::string& folder : c.readOnly) t.sim.files.setReadOnlyFolder(folder);
+            if (logOff) {
+                folvaric::sessionEnding(t.form);
+            } else {
+                folvaric::FormClose(t.form);
+            }
+            const std::string context = c.readOnly.back() + (logOff ? " at log-off" : " at exit");
+            EXPECT_EQ(t.fileText(t.settingsPath()), c.settingsSaved ? t.savedSettings() : "old settings") << context;
+            EXPECT_EQ(t.fileText(t.defaultSetPath()), c.setSaved ? t.savedSet() : "Old\r\nC:\\Old\r\n") << context;
+            std::vector<std::string> expectedBoxes;
+            if (!logOff && !c.settingsSaved) expectedBoxes.push_back(t.settingsPath());
+            if (!logOff && !c.setSaved) expectedBoxes.push_back(t.defaultSetPath());
+            ASSERT_EQ(t.sim.dialogs.boxes.size(), expectedBoxes.size()) << context;
+            for (std::size_t i = 0; i < expectedBoxes.size(); ++i) {
+                const sim::MessageBoxRecord& box = t.sim.dialogs.boxes[i];
+                EXPECT_EQ(box.text, gbk("保存失败：") + expectedBoxes[i] + "\r\n" + sim::fs_text::accessDenied());
+                EXPECT_EQ(box.flags, platform::mb::Ok | platform::mb::IconError);
+            }
+            EXPECT_EQ(t.ends, logOff ? 0 : 1) << context;
+        }
+    }
 }
 
 struct SessionEndTest : ShutdownTest {};

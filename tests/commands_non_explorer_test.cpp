@@ -112,4 +112,58 @@ TEST_F(NonExplorerWindows, NoExplorerWindowLeavesOnlyTheProtectedRows) {
     EXPECT_TRUE(listMatchesTable());
 }
 
+// Ticks belong to folders. A ticked window that the user has browsed to another folder since
+// the last refresh leaves its tick with the old folder (listed for the next refresh to bring
+// back), and a folder spelt in another case is the same folder.
+TEST(NonExplorerWindowsTicks, FollowTheFolderNotTheWindow) {
+    struct Scene : NonExplorerWindows {
+        void TestBody() override {}
+        void browse(WindowHandle w, const std::string& path) {
+            sim.files.addFolder(path);
+            sim.window(w).title = sim::SimExplorer::displayName(path);
+            sim.windows.forEachDescendant(w, [&](WindowHandle child) {
+                if (sim.window(child).className == "Edit") sim.window(child).text = path;
+                return true;
+            });
+        }
+    };
+    const struct {
+        const char* what;
+        std::function<void(Scene&)> setUp;
+        std::vector<std::string> paths;
+        std::vector<bool> ticks;
+    } cases[] = {
+        {"browsed away",
+         [](Scene& s) {
+             const WindowHandle a = s.addFolder("C:\\A", true);
+             s.addFolder("C:\\B");
+             s.browse(a, "C:\\Other");
+         },
+         {"C:\\B", "C:\\Other", "C:\\A"},
+         {false, false, true}},
+        {"browsed away, another window of the folder open",
+         [](Scene& s) {
+             const WindowHandle a = s.addFolder("C:\\A", true);
+             s.sim.openExplorerWindow("C:\\A");
+             s.browse(a, "C:\\Other");
+         },
+         {"C:\\A", "C:\\Other"},
+         {true, false}},
+        {"recorded in another case",
+         [](Scene& s) { s.addRow("A", s.sim.openExplorerWindow("C:\\A"), "c:\\a", true); },
+         {"C:\\A"},
+         {true}},
+    };
+    for (const auto& c : cases) {
+        for (const auto command : {Explorer1Click, Explorer2Click}) {
+            Scene s;
+            c.setUp(s);
+            command(s.form);
+            EXPECT_EQ(s.paths(), c.paths) << c.what;
+            EXPECT_EQ(s.ticks(), c.ticks) << c.what;
+            EXPECT_TRUE(s.listMatchesTable()) << c.what;
+        }
+    }
+}
+
 }  // namespace

@@ -272,5 +272,34 @@ TEST_F(RebirthTest, AFolderWithAPathLongerThanTwoHundredFiftyFiveBytesKeepsItsTi
     EXPECT_EQ(form.StatusBar1.simpleText(), kNothingLost);
 }
 
+// A re-opened window closed again before it is sized was not restored: it is not counted,
+// and no row keeps its dead handle.
+TEST_F(RebirthTest, AWindowGoneBeforeItIsSizedIsNotCountedAndNotListed) {
+    const struct {
+        Strings lost;
+        Strings listedAfter;
+        std::string report;
+    } cases[] = {
+        {{"D:\\Data", "D:\\Work"}, {"D:\\Open", "D:\\Work"}, rebornReport(1)},
+        {{"D:\\Data"}, {"D:\\Work", "D:\\Open"}, kSomeNotFound},
+    };
+    struct Scene : RebirthTest {
+        using RebirthTest::protectAndClose;
+        void TestBody() override {}
+    };
+    for (const auto& c : cases) {
+        Scene t;
+        t.protectAndClose({"D:\\Open", "D:\\Data", "D:\\Work"}, c.lost, c.lost);
+        t.sim.clock.everyPass([&t] {
+            const WindowHandle data = t.sim.findByTitle("Data");
+            if (data != 0 && t.form.StatusBar1.simpleText() == kSizing) t.sim.closeWindow(data);
+        });
+        t.refreshFromProgram();
+        EXPECT_EQ(t.rowPaths(), c.listedAfter) << c.lost.size();
+        EXPECT_EQ(t.form.StatusBar1.simpleText(), c.report) << c.lost.size();
+        EXPECT_TRUE(t.listMatchesTable());
+    }
+}
+
 }  // namespace
 }  // namespace tracking_test

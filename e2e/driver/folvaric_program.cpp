@@ -58,6 +58,21 @@ std::string describe(const std::vector<std::wstring>& texts) {
 }
 
 bool Folvaric::start() {
+    // A copy of an earlier test may still be on its way out; while it holds the program's
+    // one-copy object a new start would only call it to the front and end.
+    const bool earlierCopyGone = waitUntil(
+        [] {
+            HANDLE held = OpenMutexW(SYNCHRONIZE, FALSE, kOneCopyObject);
+            if (held == nullptr) return true;
+            CloseHandle(held);
+            return false;
+        },
+        10000);
+    if (!earlierCopyGone) note("an earlier copy of the program still holds its one-copy object");
+    return startAnotherCopy();
+}
+
+bool Folvaric::startAnotherCopy() {
     window_ = nullptr;
     return process_.start(programFile(L"Folvaric.exe"));
 }

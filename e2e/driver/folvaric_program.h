@@ -14,6 +14,8 @@
 namespace e2e {
 
 constexpr wchar_t kMainCaption[] = L"Folvaric2.1";
+// The named object the running copy holds, in the session's namespace.
+constexpr wchar_t kOneCopyObject[] = L"Local\\Folvaric2.1.OneCopy";
 // The first start in a fresh Wine prefix is slow.
 constexpr DWORD kStartTimeout = 20000;
 
@@ -29,7 +31,10 @@ std::string describe(const std::vector<std::wstring>& texts);
 
 class Folvaric {
 public:
+    // Starts the program once no earlier copy holds the one-copy object any more.
     bool start();
+    // Starts it at once, also while another copy runs.
+    bool startAnotherCopy();
     // The main window once it is on screen; start-up message boxes may come before it. Null on
     // timeout.
     HWND waitUntilShown(DWORD timeoutMilliseconds = kStartTimeout);

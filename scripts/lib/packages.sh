@@ -4,7 +4,7 @@
 FOLVARIC_PACKAGES=(
   cmake make g++ libgtest-dev libbenchmark-dev libjpeg-dev clang libclang-rt-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine64 xvfb xdotool x11-utils imagemagick
+  wine64 xvfb xdotool x11-utils imagemagick e2fsprogs
   fonts-wqy-zenhei fonts-wine locales
   dpkg-dev python3
 )

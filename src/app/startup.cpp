@@ -78,6 +78,7 @@ void FormCreate(Form1& f) {
     f.pathFailReason = AddressFailure::None;
     f.refreshBusy = false;
     f.startupDone = false;
+    f.startupSetLoadPending = true;
     f.iconFileName.clear();
     f.formShown = false;
     f.lastRefresh = {};
@@ -103,7 +104,13 @@ void FormShow(Form1& f) {
 
     if (f.firstShow) {
         f.firstShow = false;
-        if (f.qidongdiaoru.checked()) loadDefaultSetAtStartup(f);
+        try {
+            if (f.qidongdiaoru.checked()) loadDefaultSetAtStartup(f);
+        } catch (...) {
+            f.startupSetLoadPending = false;
+            throw;
+        }
+        f.startupSetLoadPending = false;
     }
 }
 

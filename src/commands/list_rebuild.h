@@ -16,11 +16,12 @@ struct RememberedList {
 
 RememberedList rememberList(const Form1& f);
 
-// Builds the list from the table. A window that was ticked stays ticked;
-// windows new to the table come unticked. A ticked row whose window the pass no
-// longer found takes its tick to a row of the same folder when there is one, and
-// otherwise stays in the list, ticked, after the rows found, so that the next
-// refresh can still bring the folder back. The selection stays on the same
+// Builds the list from the table. Ticks belong to folders: a ticked folder stays
+// ticked on a row that shows it (its own window first), whichever window that is;
+// only a row without a path is followed by its window. Windows new to the table
+// come unticked. A ticked folder that no listed window shows any more stays in the
+// list, ticked, after the rows found, so that the next refresh can still bring the
+// folder back. The selection stays on the same
 // window when it is still listed.
 void rebuildListFromTable(Form1& f, const RememberedList& before);
 

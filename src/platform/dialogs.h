@@ -28,6 +28,8 @@ struct FileDialogOptions {
     std::string initialDir;
     std::string fileName;
     std::string defaultExt;
+    // Save dialogs: the system asks before an existing file is chosen.
+    bool confirmOverwrite = false;
 };
 
 class Dialogs {

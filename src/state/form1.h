@@ -129,6 +129,18 @@ struct Form1 {
     // meanwhile (the exit, a log-off) must keep the folders not yet listed again.
     const std::vector<FolderRow>* runningRefreshFolders = nullptr;
 
+    // --- folder sets ---
+    // Entries of a loaded set whose folders were missing at the time (a drive not mounted
+    // yet): every save of a set writes them back after the ticked rows, until a later load
+    // finds their folders.
+    std::vector<FolderRow> absentSetFolders;
+    // The default set existed at start but could not be read (held open by another program,
+    // say): no exit or log-off save may replace it until a load has read it. Empty when none.
+    std::string unreadSetFile;
+    // From FormCreate until the first showing has loaded the default set: the ticks do not
+    // stand for the user's set yet, so a save at log-off would empty it.
+    bool startupSetLoadPending = false;
+
     // --- path-resolution state ---
     bool pathsResolvable = true;
     AddressFailure pathFailReason = AddressFailure::None;

@@ -73,18 +73,21 @@ LoadedFolderSet readFolderSet(const std::string& bytes,
     LineReader in(bytes);
     while (!in.atEnd()) {
         const std::string name = in.readLine();
-        std::string path = in.readLine();
-        bool accepted = static_cast<int>(set.accepted.size()) < kMaxSetEntries && !name.empty();
-        if (accepted && !text::isComputerFolderName(path)) {
-            // A relative or dotted path would be resolved against whatever folder the shell
-            // is in, and its window would never be matched with the entry.
-            path = text::isAbsoluteDrivePath(path) ? canonicalFolder(path) : std::string();
-            accepted = !path.empty();
+        const std::string path = in.readLine();
+        // A relative or dotted path would be resolved against whatever folder the shell is
+        // in, and its window would never be matched with the entry.
+        const bool computer = text::isComputerFolderName(path);
+        const bool wellFormed = !name.empty() && (computer || text::isAbsoluteDrivePath(path));
+        const std::string canonical = computer || !wellFormed ? path : canonicalFolder(path);
+        const bool present = wellFormed && !canonical.empty();
+        const bool room = static_cast<int>(set.accepted.size()) < kMaxSetEntries;
+        if (present && room) {
+            set.accepted.push_back({name, canonical});
+            continue;
         }
-        if (accepted) {
-            set.accepted.push_back({name, path});
-        } else {
-            ++set.refused;
+        ++set.refused;
+        if (wellFormed && !present && static_cast<int>(set.absent.size()) < kMaxSetEntries) {
+            set.absent.push_back({name, path});
         }
     }
     return set;

@@ -23,6 +23,9 @@ std::string formatFolderSet(const std::vector<FolderSetEntry>& entries);
 struct LoadedFolderSet {
     std::vector<FolderSetEntry> accepted;  // whole names; paths as the disk spells them
     int refused = 0;
+    // The refused entries that are well formed but whose folder is missing now (a drive or
+    // share not mounted yet): not to be re-opened, but not to be forgotten either.
+    std::vector<FolderSetEntry> absent;
 };
 
 // The text of a folder-set file in GBK. Files are written in GBK, but Notepad saves UTF-8

@@ -11,10 +11,16 @@
 #include "storage/storage_texts.h"
 #include "text/folder_path.h"
 #include "text/gbk_text.h"
+#include "text/same_folder.h"
 #include "tracking/refresh.h"
 
 namespace folvaric {
 namespace {
+
+bool containsFolder(const std::vector<FolderSetEntry>& entries, const std::string& path) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [&path](const FolderSetEntry& e) { return text::sameFolder(e.path, path); });
+}
 
 std::vector<FolderSetEntry> tickedRows(const Form1& f) {
     std::vector<FolderSetEntry> rows;
@@ -33,11 +39,17 @@ std::vector<FolderSetEntry> tickedRows(const Form1& f) {
 // or re-opened yet are only in its snapshot, and a save then (the exit, say) must keep them.
 std::vector<FolderSetEntry> protectedFolders(const Form1& f) {
     std::vector<FolderSetEntry> folders = tickedRows(f);
-    if (f.runningRefreshFolders == nullptr) return folders;
-    std::unordered_set<std::string> written;
-    for (const FolderSetEntry& e : folders) written.insert(text::folderPathKey(e.path));
-    for (const FolderRow& folder : *f.runningRefreshFolders) {
-        if (written.insert(text::folderPathKey(folder.path)).second) folders.push_back({folder.name, folder.path});
+    if (f.runningRefreshFolders != nullptr) {
+        std::unordered_set<std::string> written;
+        for (const FolderSetEntry& e : folders) written.insert(text::folderPathKey(e.path));
+        for (const FolderRow& folder : *f.runningRefreshFolders) {
+            if (written.insert(text::folderPathKey(folder.path)).second) folders.push_back({folder.name, folder.path});
+        }
+    }
+    // The folders that were missing when their set was loaded come last: the user never
+    // asked to forget them.
+    for (const FolderRow& absent : f.absentSetFolders) {
+        if (!containsFolder(folders, absent.path)) folders.push_back({absent.name, absent.path});
     }
     return folders;
 }
@@ -55,6 +67,20 @@ bool representable(const FolderSetEntry& e) {
     return !hasQuestionMark(e.name) && !hasQuestionMark(e.path);
 }
 
+// Keeps the absent entries of a set just read: those that loaded now are listed from here
+// on, the others are remembered alongside the ones already known.
+void rememberAbsentFolders(Form1& f, const LoadedFolderSet& set) {
+    std::vector<FolderRow>& absent = f.absentSetFolders;
+    absent.erase(std::remove_if(absent.begin(), absent.end(),
+                                [&set](const FolderRow& a) { return containsFolder(set.accepted, a.path); }),
+                 absent.end());
+    for (const FolderSetEntry& e : set.absent) {
+        const bool known = std::any_of(absent.begin(), absent.end(),
+                                       [&e](const FolderRow& a) { return text::sameFolder(a.path, e.path); });
+        if (!known && static_cast<int>(absent.size()) < kMaxSetEntries) absent.push_back({e.name, e.path, 0});
+    }
+}
+
 }  // namespace
 
 void baocunwenjianjiaziClick(Form1& f) {
@@ -67,6 +93,8 @@ void baocunwenjianjiaziClick(Form1& f) {
         std::remove_if(folders.begin(), folders.end(), [](const FolderSetEntry& e) { return !representable(e); }),
         folders.end());
     rewriteFile(f.p.files, f.folderSetFile, formatFolderSet(folders));
+    // Written on purpose: what the unread file held is what the user chose to replace.
+    if (!f.unreadSetFile.empty() && text::sameFolder(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
     if (!leftOut.empty()) showStorageError(f, storage_text::foldersNotSaved(leftOut));
 }
 
@@ -85,6 +113,7 @@ void lincunweiClick(Form1& f) {
     options.initialDir = f.folderSetDir;
     options.fileName = f.saveDialogFileName;
     options.defaultExt = "txt";
+    options.confirmOverwrite = true;  // another set of the user's is never replaced unasked
     const std::optional<std::string> chosen = f.p.dialogs.saveFile(options);
     if (!chosen) return;
     f.saveDialogFileName = *chosen;
@@ -100,6 +129,9 @@ enum class EmptySet { Report, NothingToRestore };
 
 void loadFolderSet(Form1& f, EmptySet whenEmpty) {
     const platform::ReadResult file = f.p.files.readFile(f.folderSetFile, kMaxFolderSetBytes);
+    // The default set that the start could not read still holds the user's folders: the exit
+    // must not put the few ticks made since in their place.
+    const bool unreadAtStart = f.startupSetLoadPending && text::sameFolder(f.folderSetFile, f.defaultSetFile);
     switch (file.status) {
         case platform::ReadStatus::Ok:
             break;
@@ -107,12 +139,15 @@ void loadFolderSet(Form1& f, EmptySet whenEmpty) {
             showStorageError(f, storage_text::fileMissingForRead() + f.folderSetFile);
             return;
         case platform::ReadStatus::TooLarge:
+            if (unreadAtStart) f.unreadSetFile = f.folderSetFile;
             showStorageError(f, storage_text::folderSetTooLarge() + f.folderSetFile);
             return;
         case platform::ReadStatus::Failed:
+            if (unreadAtStart) f.unreadSetFile = f.folderSetFile;
             showStorageError(f, storage_text::fileHasBadData() + f.folderSetFile);
             return;
     }
+    if (!f.unreadSetFile.empty() && text::sameFolder(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
 
     const std::string contents = folderSetTextAsGbk(file.bytes);
     const bool listsNothing = contents.find_first_not_of("\r\n \t") == std::string::npos;
@@ -121,6 +156,7 @@ void loadFolderSet(Form1& f, EmptySet whenEmpty) {
     const LoadedFolderSet set =
         readFolderSet(contents, [&f](const std::string& path) { return f.p.files.canonicalFolderPath(path); });
     for (int i = 0; i < set.refused; ++i) f.p.sound.beep(0);
+    rememberAbsentFolders(f, set);
     if (set.accepted.empty()) {
         showStorageError(f, storage_text::folderSetEmpty());
         return;

@@ -100,13 +100,31 @@ void findAndList(RefreshRun& run, FolderRow& folder) {
     appendRebornRow(f, folder);
 }
 
+// Takes the row of a reborn window that is gone again off the table and the list: a dead
+// handle would stand for the folder as if it were open.
+void dropRebornRow(Form1& f, const FolderRow& folder) {
+    const int entries = std::min(f.table.size(), f.CheckListBox1.count());
+    for (int i = entries - 1; i >= 0; --i) {
+        if (f.table[i].window != folder.window || f.table[i].path != folder.path) continue;
+        f.table.erase(i);
+        f.CheckListBox1.remove(i);
+        return;
+    }
+}
+
 void bringToFrontSized(RefreshRun& run) {
     Form1& f = run.f;
     platform::Desktop& desktop = f.p.desktop;
     const platform::Rect size{0, 0, run.desktop.right, run.workAreaHeight};
     run.reborn = 0;
-    for (const FolderRow& folder : run.lostFolders) {
+    for (FolderRow& folder : run.lostFolders) {
         if (folder.window == 0) continue;
+        // Closed again while it waited to be sized: not restored after all.
+        if (!desktop.isWindow(folder.window)) {
+            dropRebornRow(f, folder);
+            folder.window = 0;
+            continue;
+        }
         desktop.bringToTop(folder.window);
         desktop.show(folder.window, platform::ShowCommand::ShowNormal);
         if (!desktop.move(folder.window, size, true)) reportShown(f, tracking_text::cannotSize() + folder.name);

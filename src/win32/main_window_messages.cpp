@@ -5,10 +5,12 @@
 
 #include "app/error_handler.h"
 #include "app/main_form.h"
+#include "app/single_copy.h"
 #include "options/layout.h"
 #include "win32/gdi_values.h"
 #include "win32/main_window.h"
 #include "win32/main_window_ids.h"
+#include "win32/win_single_instance.h"
 
 namespace win {
 
@@ -43,6 +45,13 @@ LRESULT MainWindow::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == comeToFrontMessage() && message != 0) {
+        // Still starting: the window shows itself when start-up is over.
+        if (!startupFinished_) return 0;
+        folvaric::runHandler(form_, [this] { folvaric::comeToFrontForSecondCopy(form_); });
+        SetForegroundWindow(window_.get());
+        return 0;
+    }
     if (menuPainter_ && menuPainter_->onApplicationMessage(message, wParam, lParam)) return 0;
     switch (message) {
     case WM_ERASEBKGND:

@@ -97,7 +97,7 @@ std::optional<std::string> WinDialogs::openFile(const platform::FileDialogOption
 }
 
 std::optional<std::string> WinDialogs::saveFile(const platform::FileDialogOptions& options) {
-    FileDialog dialog(hwndOf(ownerOr(0)), options, 0);
+    FileDialog dialog(hwndOf(ownerOr(0)), options, options.confirmOverwrite ? OFN_OVERWRITEPROMPT : 0);
     if (!GetSaveFileNameW(&dialog.record)) return std::nullopt;
     return dialog.chosen();
 }

@@ -4,10 +4,12 @@
 
 #include "app/error_handler.h"
 #include "app/main_form.h"
+#include "app/single_copy.h"
 #include "win32/aux_window_views.h"
 #include "win32/main_tray.h"
 #include "win32/main_window.h"
 #include "win32/win_platform.h"
+#include "win32/win_single_instance.h"
 
 namespace {
 
@@ -32,6 +34,9 @@ int runMessageLoop(win::MessagePump& pump) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The program reads no command line.
+    // A second copy calls the first to the front and ends before it reads or writes anything.
+    win::WinSingleInstance oneCopy;
+    if (!folvaric::startAsOnlyCopy(oneCopy)) return 0;
     initialiseCommonControls();
 
     // The application, whose title "Folvaric2.1" is the main window's caption and taskbar text
