@@ -90,6 +90,7 @@ TEST(FileGuarantees, ALogOffBeforeTheStartUpLoadLeavesTheSetAlone) {
     Program p(kData);
     // The start-up notice comes before the load: an XP address bar without the full path.
     p.sim.explorer.options.xpAddressShowsFullPath = false;
+    p.sim.explorer.options.shellListWorks = false;  // and the shell cannot tell the folder either
     p.sim.closeWindow(p.sim.findByTitle("Work"));
     p.sim.openExplorerWindow("C:\\Data");
     p.sim.dialogs.answer = [&p](const sim::MessageBoxRecord& box) {

@@ -17,18 +17,22 @@ RECT inset(RECT r, int by) {
     return RECT{r.left + by, r.top + by, r.right - by, r.bottom - by};
 }
 
+// Wine marks the window zoomed before it has its new size; both are waited for.
 bool maximise(HWND window) {
+    const RECT before = e2e::windowRect(window);
     PostMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    return e2e::waitUntil([&] { return IsZoomed(window) != FALSE; }, 5000);
+    return e2e::waitUntil(
+        [&] { return IsZoomed(window) != FALSE && e2e::width(e2e::windowRect(window)) > e2e::width(before); }, 5000);
 }
 
-// A left click on the tray icon, repeated once when the window has not gone into the tray or come back as asked (Wine's
-// tray window takes the activation on a press, and now and then the first click goes to that).
+// A left click on the tray icon, repeated up to twice when the window has not gone into the tray or come back as asked
+// (Wine's tray window takes the activation on a press, and now and then the first click goes to that).
 bool clickTrayUntil(HWND window, bool inTray) {
-    for (int attempt = 1; attempt <= 2; ++attempt) {
+    for (int attempt = 1; attempt <= 3; ++attempt) {
         if (!e2e::clickTrayIcon(e2e::MouseButton::Left)) return false;
-        if (e2e::waitUntil([&] { return (IsIconic(window) && !IsWindowVisible(window)) == inTray; }, 3000)) {
-            return e2e::waitUntil([&] { return (IsWindowVisible(window) != FALSE) != inTray; }, 3000);
+        if (e2e::waitUntil([&] { return (IsIconic(window) && !IsWindowVisible(window)) == inTray; }, 4000) &&
+            e2e::waitUntil([&] { return (IsWindowVisible(window) != FALSE) != inTray; }, 4000)) {
+            return true;
         }
         e2e::note("the tray icon took a second click");
     }

@@ -50,10 +50,13 @@ E2E_TEST(windows11_stand_in_has_tabs_and_no_address_control) {
     e2e::screenshot(L"stand-in-win11", window);
 }
 
-// Wine 8 creates the collection but cannot count it, so no window of anybody's can be read
-// from it; were that to change, the other tests of this file would have to change with it.
+// Wine 8 either creates the collection and cannot count it (E_NOTIMPL) or, in a prefix whose
+// desktop process has not registered it yet, has no class for it at all: either way no window
+// of anybody's can be read from it. Were that to change, the other tests of this file would
+// have to change with it.
 E2E_TEST(wine_shell_window_list_cannot_be_counted) {
-    CHECK_EQ(static_cast<long>(shellListCount()), static_cast<long>(E_NOTIMPL));
+    const HRESULT hr = shellListCount();
+    CHECK(hr == E_NOTIMPL || hr == REGDB_E_CLASSNOTREG);
 }
 
 E2E_TEST(windows11_style_window_falls_back_to_an_unreadable_path) {
