@@ -60,7 +60,15 @@ bool isComputerFolderName(const std::string& path) {
 std::string folderPathKey(const std::string& path) {
     // Both names of the computer view, and no path, fall on keys no folder path has.
     if (isComputerFolderName(path)) return "::computer";
-    std::u16string wide = isAscii(path) ? std::u16string(path.begin(), path.end()) : gbkToUtf16(path);
+    if (isAscii(path)) {
+        // The same key as below, without the round trip through UTF-16 that most paths need not take.
+        std::string key(path);
+        for (char& c : key) c = c == '/' ? '\\' : (c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c);
+        while (key.size() > 3 && key.back() == '\\') key.pop_back();
+        if (key.size() == 2 && key[1] == ':') key += '\\';
+        return key;
+    }
+    std::u16string wide = gbkToUtf16(path);
     // Bytes that are no GBK would all decode to U+FFFD and look alike; such a text (no
     // window gives one) keeps its own bytes, compared without ASCII case.
     if (wide.find(u'\uFFFD') != std::u16string::npos) return "\x01" + asciiLower(path);

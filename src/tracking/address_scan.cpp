@@ -2,6 +2,8 @@
 // edit box of XP's address bar, or the toolbar of Vista/7's breadcrumb bar.
 #include "tracking/address_scan.h"
 
+#include <utility>
+
 #include "text/gbk_codec.h"
 #include "text/gbk_text.h"
 #include "tracking/discovery.h"
@@ -25,7 +27,7 @@ bool isDrivePath(const std::string& s) {
 // off; other edit boxes of the window (the search box) show other things. The
 // text is taken when it fits the window's display name.
 void readAddressEdit(Form1& f, WindowHandle child, const std::string& rowName, AddressReading& reading) {
-    const std::string address = f.p.desktop.windowText(child, kAddressEditBuffer);
+    std::string address = f.p.desktop.windowText(child, kAddressEditBuffer);
     if (address.empty()) return;
     if (!isReadableAddress(f, address)) {
         reading.failure = AddressFailure::XpAddressEdit;
@@ -34,7 +36,7 @@ void readAddressEdit(Form1& f, WindowHandle child, const std::string& rowName, A
     }
     std::string component = text::lastPathComponent(address);
     if (component.empty()) component = address;
-    if (component == rowName || address == component || address == rowName) reading.path = address;
+    if (component == rowName || address == component || address == rowName) reading.path = std::move(address);
 }
 
 // The toolbar reads "<label>: <path>" ("地址: D:\Data" on a Chinese system). The
@@ -44,9 +46,9 @@ void readAddressToolbar(Form1& f, const std::string& toolbarText, AddressReading
     const std::size_t colon = wide.find(u':');
     if (colon == std::u16string::npos) return;
     const std::size_t start = colon + 2;
-    const std::string address = start < wide.size() ? text::utf16ToGbk(wide.substr(start)) : std::string();
+    std::string address = start < wide.size() ? text::utf16ToGbk(wide.substr(start)) : std::string();
     if (isReadableAddress(f, address)) {
-        reading.path = address;
+        reading.path = std::move(address);
     } else {
         reading.failure = AddressFailure::AddressToolbar;
         reading.failText = tracking_text::win7AddressUnreadable() + toolbarText;

@@ -86,21 +86,23 @@ WalkResult walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers
         result.found = true;
 
         FolderRow row{displayNameFromTitle(f, title), std::string(), h};
-        const AddressReading reading = readFolder(f, shellFolders, h, row.name);
+        AddressReading reading = readFolder(f, shellFolders, h, row.name);
         notePathOutcome(f, reading, row.name, result);
-        row.path = reading.path;
+        row.path = std::move(reading.path);
         // Only the shell's list knows the folders of a window's other tabs.
         if (tabsPossible(f)) row.otherTabs = shellFolders.otherFoldersOf(h);
 
         // The window higher in the Z order keeps the folder; the lower one is closed,
         // unless it holds other folders as tabs, which would be closed with it.
-        if (!row.path.empty() && listedPaths.count(text::folderPathKey(row.path)) != 0 && row.otherTabs.empty()) {
-            desktop.postClose(h);
-            continue;
+        if (!row.path.empty()) {
+            std::string key = text::folderPathKey(row.path);
+            if (listedPaths.count(key) != 0 && row.otherTabs.empty()) {
+                desktop.postClose(h);
+                continue;
+            }
+            listedPaths.insert(std::move(key));
         }
         f.table.append(std::move(row));
-        const std::string& listedPath = f.table[f.table.size() - 1].path;
-        if (!listedPath.empty()) listedPaths.insert(text::folderPathKey(listedPath));
         if (f.table.full()) {
             notice.tell();
             break;

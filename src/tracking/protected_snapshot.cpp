@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 #include "text/folder_path.h"
 
@@ -18,8 +19,9 @@ void snapshotTickedRows(RefreshRun& run) {
         }
         // Whole texts: a cut path would name the parent folder, or none, or another
         // folder that shares its beginning.
-        const FolderRow& row = f.table[i];
-        run.protectedFolders.push_back({row.name, row.path, row.window});
+        // Taken, not copied: the walk that follows rebuilds every row of the table.
+        FolderRow& row = f.table[i];
+        run.protectedFolders.push_back({std::move(row.name), std::move(row.path), row.window});
         // A ticked window protects the folders of all its tabs: each comes back on its own
         // should the whole window be closed.
         for (const std::string& tab : row.otherTabs) {
