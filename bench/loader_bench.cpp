@@ -36,7 +36,7 @@ struct Program {
         form.formShown = true;
         form.startupDone = true;
         folvaric::buildForm1(form);
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
     }
 };
 
@@ -64,7 +64,7 @@ void BM_SettingsLoad(benchmark::State& state) {
     p.sim.files.addFile(p.form.settingsFilePath,
                         "16\r\n" + gbk("宋体") + "\r\n-16777208\r\n1\r\nmain.ico\r\n1\r\n0\r\n1\r\n");
     p.sim.files.addFile(p.form.appDir + gbk("\\图标\\main.ico"), "icon");
-    for (auto _ : state) folvaric::congdiaoruseziClick(p.form);
+    for (auto _ : state) folvaric::loadSettings(p.form);
     if (!p.sim.dialogs.boxes.empty()) state.SkipWithError("the settings were refused");
 }
 
@@ -87,7 +87,7 @@ void BM_FolderSetLoad3000(benchmark::State& state) {
         p.form.CheckListBox1.clear();
         p.form.table.clear();
         state.ResumeTiming();
-        folvaric::diaorujiheziClick(p.form);
+        folvaric::readFolderSetFile(p.form);
     }
     int ticked = 0;
     for (int i = 0; i < p.form.CheckListBox1.count(); ++i) ticked += p.form.CheckListBox1.checked(i);
@@ -98,9 +98,9 @@ void BM_FolderSetLoad3000(benchmark::State& state) {
 
 void BM_FolderSetSave3000(benchmark::State& state) {
     FullSet p;
-    folvaric::suaxinClick(p.form);
+    folvaric::refreshFolderList(p.form);
     for (int i = 0; i < p.form.CheckListBox1.count(); ++i) p.form.CheckListBox1.setChecked(i, true);
-    for (auto _ : state) folvaric::baocunjiheClick(p.form);
+    for (auto _ : state) folvaric::saveDefaultFolderSet(p.form);
     if (p.sim.files.contents(p.form.defaultSetFile).value_or("").size() != p.bytes.size())
         state.SkipWithError("the save differs from the set");
     state.counters["entries"] = kEntries;

@@ -35,7 +35,7 @@ struct RebirthDesktop {
         for (int i = 0; i < lost; ++i) sim.openExplorerWindow("E:\\Kept\\Project" + std::to_string(i));
         form.formShown = true;
         form.startupDone = true;
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
         refresh();
         for (int i = 0; i < form.table.size(); ++i) {
             if (form.table[i].path.rfind("E:\\Kept\\", 0) == 0) form.CheckListBox1.setChecked(i, true);
@@ -44,7 +44,7 @@ struct RebirthDesktop {
 
     void refresh() {
         sim.windows.setActive(sim.app.mainWindow());
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
     }
 
     // Every protected folder's window is closed outside the program.

@@ -34,14 +34,14 @@ struct ListedDesktop {
         sim.openAppWindow("Notes", "C:\\tools\\notepad.exe");
         form.formShown = true;
         form.startupDone = true;
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
         refresh();
         for (int i = 0; i < form.CheckListBox1.count(); ++i) form.CheckListBox1.setChecked(i, true);
     }
 
     void refresh() {
         sim.windows.setActive(sim.app.mainWindow());
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
     }
 };
 

@@ -83,22 +83,22 @@ struct CountedDesktop {
     sim::SimDesktop sim;
     CountingDesktop desktop{sim.windows};
     CountingFiles files{sim.files};
-    folvaric::Form1 form{
-        platform::Platform{desktop, files, sim.shell, sim.dialogs, sim.clipboard, sim.sound, sim.clock, sim.app, sim.explorer}};
+    folvaric::Form1 form{platform::Platform{desktop, files, sim.shell, sim.dialogs, sim.clipboard, sim.sound, sim.clock,
+                                            sim.app, sim.explorer}};
 
     CountedDesktop(int folders, sim::ExplorerStyle style) {
         sim.explorer.options.style = style;
         for (int i = 0; i < folders; ++i) sim.openExplorerWindow("D:\\Work\\Folder" + std::to_string(i));
         form.formShown = true;
         form.startupDone = true;
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
         refresh();
         for (int i = 0; i < form.CheckListBox1.count(); ++i) form.CheckListBox1.setChecked(i, true);
     }
 
     void refresh() {
         sim.windows.setActive(sim.app.mainWindow());
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
     }
 };
 

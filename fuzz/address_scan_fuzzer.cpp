@@ -79,12 +79,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same desktop through a refresh: the fuzzed window's folder, protected and closed
     // outside the program, comes back as a row of its own window, or not at all.
     sim.windows.setActive(sim.app.mainWindow());
-    folvaric::suaxinClick(f);
+    folvaric::refreshFolderList(f);
     FUZZ_REQUIRE(program.listMatchesTable());
     if (!protect) return 0;
     for (int i = 0; i < f.table.size(); ++i) f.CheckListBox1.setChecked(i, true);
     sim.closeWindow(window);
-    folvaric::suaxinClick(f);
+    folvaric::refreshFolderList(f);
     FUZZ_REQUIRE(program.listMatchesTable());
     for (int i = 0; i < f.table.size(); ++i) {
         checkRow(program, i);

@@ -69,7 +69,7 @@ void checkLoad(const std::string& bytes) {
     sim.openExplorerWindow("D:\\Data");
     sim.openExplorerWindow("D:\\Work\\Old");
     sim.windows.setActive(sim.app.mainWindow());
-    folvaric::suaxinClick(f);
+    folvaric::refreshFolderList(f);
     const auto rowOf = [&f](const std::string& path) {
         const auto it = std::find_if(f.table.begin(), f.table.end(),
                                      [&path](const folvaric::FolderRow& row) { return row.path == path; });
@@ -81,7 +81,7 @@ void checkLoad(const std::string& bytes) {
     std::sort(before.begin(), before.end());
     f.folderSetFile = f.defaultSetFile;
     sim.files.addFile(f.folderSetFile, bytes);
-    folvaric::diaorujiheziClick(f);
+    folvaric::readFolderSetFile(f);
 
     FUZZ_REQUIRE(!f.refreshBusy && f.runningRefreshFolders == nullptr);
     FUZZ_REQUIRE(program.listMatchesTable());

@@ -46,7 +46,7 @@ void checkLoadAndSave(const std::string& bytes) {
     program.sim.files.addFile(f.appDir + fuzzing::gbk("\\图标\\main.ico"), "icon");
     program.sim.files.addFile(f.settingsFilePath, bytes);
 
-    folvaric::congdiaoruseziClick(f);
+    folvaric::loadSettings(f);
     const std::size_t boxes = program.sim.dialogs.boxes.size();
     FUZZ_REQUIRE(boxes <= 1);
     if (boxes == 1) return;  // refused with a message; what it keeps is the reader's business
@@ -58,8 +58,8 @@ void checkLoadAndSave(const std::string& bytes) {
     const std::uint32_t colour = f.listFontColor;
     const std::string icon = f.iconFileName;
     const bool tray = f.trayOption != 0;
-    folvaric::baocunClick(f);
-    folvaric::congdiaoruseziClick(f);
+    folvaric::saveSettings(f);
+    folvaric::loadSettings(f);
     FUZZ_REQUIRE(program.sim.dialogs.boxes.empty());
     FUZZ_REQUIRE(f.listFontSize == size && f.listFontName == name && f.listFontColor == colour);
     FUZZ_REQUIRE(f.iconFileName == icon && (f.trayOption != 0) == tray);

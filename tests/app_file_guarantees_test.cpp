@@ -35,7 +35,7 @@ struct WayOut {
 const WayOut kWaysOut[] = {
     {"exit", [](Program& p) { folvaric::FormClose(p.form); }},
     {"log-off", [](Program& p) { folvaric::sessionEnding(p.form); }},
-    {"save from the menu", [](Program& p) { p.form.baocunjihe.userClick(); }},
+    {"save from the menu", [](Program& p) { p.form.fileMenu.saveDefaultSet.userClick(); }},
 };
 
 TEST(FileGuarantees, AnEntryWhoseFolderIsMissingAtLoadIsWrittenBackUntilItLoadsAgain) {
@@ -52,7 +52,7 @@ TEST(FileGuarantees, AnEntryWhoseFolderIsMissingAtLoadIsWrittenBackUntilItLoadsA
     Program p;
     p.start();
     p.sim.files.addFolder("F:\\" + gbk("照片"));
-    p.form.diaorumorenjihe.userClick();
+    p.form.fileMenu.loadDefaultSet.userClick();
     p.tick(gbk("照片"), false);
     folvaric::FormClose(p.form);
     EXPECT_EQ(p.fileText(p.defaultSetPath()), kData);
@@ -80,7 +80,7 @@ TEST(FileGuarantees, ASetThatCouldNotBeReadAtStartIsKeptUntilItIsRead) {
     p.sim.files.setUnreadable(p.defaultSetPath());
     p.start();
     p.sim.files.setUnreadable(p.defaultSetPath(), false);
-    p.form.diaorumorenjihe.userClick();
+    p.form.fileMenu.loadDefaultSet.userClick();
     p.tick("Work");
     folvaric::FormClose(p.form);
     EXPECT_EQ(p.fileText(p.defaultSetPath()), "Work\r\nC:\\Work\r\n" + kData + kStick);
@@ -142,7 +142,7 @@ TEST(FileGuarantees, SaveAsAsksBeforeReplacingAnotherSet) {
         p.sim.dialogs.boxes.clear();
         p.sim.dialogs.answer = [&c](const sim::MessageBoxRecord&) { return c.answer; };
         p.sim.dialogs.saveAnswers.push_back(chosen);
-        p.form.lincunwei.userClick();
+        p.form.fileMenu.saveSetAs.userClick();
         EXPECT_EQ(p.fileText(p.form.folderSetDir + "\\other.txt"), c.other) << c.name << c.answer;
         EXPECT_EQ(p.sim.dialogs.boxes.size(), std::string(c.name) == "other.txt" ? 1u : 0u);
     }

@@ -28,57 +28,59 @@ TEST_F(MenuTest, TheMenuBarHoldsFiveMenusWithTheirBlanks) {
 }
 
 TEST_F(MenuTest, TheFileMenuListsTheFourSetCommands) {
-    EXPECT_EQ(captions(form.N24), gbkAll({"保存当前记录（仅打钩的，存为默认.txt）", "另存为。。。", "-",
-                                          "调入上次退出记录（默认.txt）", "重新调入其它记录。。。"}));
+    EXPECT_EQ(captions(form.fileMenu.title), gbkAll({"保存当前记录（仅打钩的，存为默认.txt）", "另存为。。。", "-",
+                                                     "调入上次退出记录（默认.txt）", "重新调入其它记录。。。"}));
 }
 
 TEST_F(MenuTest, TheEditMenuBeginsWithTheThreeMarkCommandsAndEndsWithRefresh) {
-    const std::vector<std::string> edit = captions(form.N1);
+    const std::vector<std::string> edit = captions(form.editMenu.title);
     ASSERT_GE(edit.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(edit.begin(), edit.begin() + 3), gbkAll({"全部选择", "全部 不选", "反向选择"}));
     EXPECT_EQ(edit.back(), gbk("刷新 （Explorer窗口列表）"));
-    EXPECT_EQ(form.dangezuidahua.caption(), gbk("◎单个 最大化"));
-    EXPECT_EQ(captions(form.N52), gbkAll({"复制当前完整路径", "复制当前文件名", "复制状态栏性息"}));
+    EXPECT_EQ(form.editMenu.maximiseOne.caption(), gbk("◎单个 最大化"));
+    EXPECT_EQ(captions(form.editMenu.copySubmenu), gbkAll({"复制当前完整路径", "复制当前文件名", "复制状态栏性息"}));
 }
 
 TEST_F(MenuTest, TheOtherMenuHasItsFiveCommandsWithLinesBetween) {
-    EXPECT_EQ(captions(form.N46), gbkAll({"非 Explorer窗口全部最小化", "-", "非 Explorer窗口全部恢复正常显示", "-",
-                                          "查看本程序启动文件夹", "-", "重启动 Explorer", "-", "打开 Explorer双窗口"}));
+    EXPECT_EQ(captions(form.otherMenu.title),
+              gbkAll({"非 Explorer窗口全部最小化", "-", "非 Explorer窗口全部恢复正常显示", "-", "查看本程序启动文件夹",
+                      "-", "重启动 Explorer", "-", "打开 Explorer双窗口"}));
 }
 
 TEST_F(MenuTest, TheSettingsMenuStartsWithItsDesignTicks) {
-    EXPECT_EQ(form.N21.items.front(), &form.zidongsuaxin);
-    EXPECT_TRUE(form.zidongsuaxin.autoCheck);
-    EXPECT_FALSE(form.zidongsuaxin.checked());
-    EXPECT_TRUE(form.xiansituopan.checked());
-    EXPECT_FALSE(form.xiansituopan.autoCheck);
-    EXPECT_TRUE(form.qidongdiaoru.autoCheck);
-    EXPECT_TRUE(form.qidongdiaoru.checked());
-    EXPECT_TRUE(form.lujintisi.autoCheck);
-    EXPECT_FALSE(form.lujintisi.checked());
-    EXPECT_TRUE(form.suofang.autoCheck);
-    EXPECT_FALSE(form.suofang.visible());
-    EXPECT_EQ(form.xiansituopan.caption(), gbk("程序是否显示在系统托盘上（任务栏右侧）"));
-    EXPECT_EQ(form.qidongdiaoru.caption(), gbk("启动时自动调入上次退出记录"));
-    EXPECT_EQ(form.N21.items.back(), &form.qidongyincang);
+    EXPECT_EQ(form.settingsMenu.title.items.front(), &form.settingsMenu.autoRefresh);
+    EXPECT_TRUE(form.settingsMenu.autoRefresh.autoCheck);
+    EXPECT_FALSE(form.settingsMenu.autoRefresh.checked());
+    EXPECT_TRUE(form.settingsMenu.showInTray.checked());
+    EXPECT_FALSE(form.settingsMenu.showInTray.autoCheck);
+    EXPECT_TRUE(form.settingsMenu.loadSetAtStart.autoCheck);
+    EXPECT_TRUE(form.settingsMenu.loadSetAtStart.checked());
+    EXPECT_TRUE(form.settingsMenu.hidePathTips.autoCheck);
+    EXPECT_FALSE(form.settingsMenu.hidePathTips.checked());
+    EXPECT_TRUE(form.settingsMenu.scaleControls.autoCheck);
+    EXPECT_FALSE(form.settingsMenu.scaleControls.visible());
+    EXPECT_EQ(form.settingsMenu.showInTray.caption(), gbk("程序是否显示在系统托盘上（任务栏右侧）"));
+    EXPECT_EQ(form.settingsMenu.loadSetAtStart.caption(), gbk("启动时自动调入上次退出记录"));
+    EXPECT_EQ(form.settingsMenu.title.items.back(), &form.settingsMenu.hiddenOperations);
 }
 
 TEST_F(MenuTest, TheHiddenSubmenuHoldsTheInternalOperationsAndDisappearsAtStart) {
-    EXPECT_EQ(form.qidongyincang.caption(), gbk("启动时隐藏"));
-    EXPECT_EQ(captions(form.qidongyincang), gbkAll({"寻找地址栏标题", "保存文件夹集子过程",
-                                                    "重新调入受保护的文件夹集合子过程", "临时", "窗体启动缩放"}));
+    EXPECT_EQ(form.settingsMenu.hiddenOperations.caption(), gbk("启动时隐藏"));
+    EXPECT_EQ(
+        captions(form.settingsMenu.hiddenOperations),
+        gbkAll({"寻找地址栏标题", "保存文件夹集子过程", "重新调入受保护的文件夹集合子过程", "临时", "窗体启动缩放"}));
     writeSettings();
     folvaric::FormCreate(form);
-    EXPECT_FALSE(form.qidongyincang.visible());
+    EXPECT_FALSE(form.settingsMenu.hiddenOperations.visible());
 }
 
 TEST_F(MenuTest, TheHelpMenuKeepsItsDocumentsWithTheStatementHidden) {
-    EXPECT_EQ(captions(form.N26),
+    EXPECT_EQ(captions(form.helpMenu.title),
               gbkAll({"帮助", "-", "个人介绍", "-", "关于", "-", "★★★ 杀软神器", "-", "欢迎给我来信", "-",
                       "本软升级页面", "-", "接受定做软件", "-", "紧急声明，关于部分国外杀软报毒的问题"}));
-    EXPECT_FALSE(form.baodu.visible());
-    EXPECT_FALSE(form.N26.items[form.N26.items.size() - 2]->visible());
-    EXPECT_EQ(captions(form.N97), gbkAll({"100%杀毒软件", "主动防御", "保护你的账号"}));
+    EXPECT_FALSE(form.helpMenu.antivirusNotice.visible());
+    EXPECT_FALSE(form.helpMenu.title.items[form.helpMenu.title.items.size() - 2]->visible());
+    EXPECT_EQ(captions(form.helpMenu.securitySubmenu), gbkAll({"100%杀毒软件", "主动防御", "保护你的账号"}));
 }
 
 TEST_F(MenuTest, TheListMenuBeginsWithTheMarksInItsOwnOrderThenALine) {
@@ -86,19 +88,20 @@ TEST_F(MenuTest, TheListMenuBeginsWithTheMarksInItsOwnOrderThenALine) {
         captions(form.PopupMenu1.root),
         gbkAll({"全部选择", "反向选择", "全部 不选", "-", "全部最小化", "全部 最大化", "单个最小化", "○单个 最大化",
                 "-", "关闭单个窗口（无法重生）", "部分关闭 保留勾", "关闭全部窗口（无法重生）", "-", "复制"}));
-    EXPECT_EQ(captions(form.N57), gbkAll({"复制当前完整路径", "复制当前文件名"}));
+    EXPECT_EQ(captions(form.listMenu.copySubmenu), gbkAll({"复制当前完整路径", "复制当前文件名"}));
 }
 
 TEST_F(MenuTest, TheTrayMenuEndsWithAboutAndExit) {
     EXPECT_EQ(captions(form.PopupMenu2.root),
               gbkAll({"窗口全部最小化", "窗口全部 最大化", "-", "其他操作", "-", "关于", "-", "退出"}));
-    EXPECT_EQ(captions(form.N48), gbkAll({"非 Explorer窗口全部最小化", "非 Explorer窗口全部恢复正常显示"}));
+    EXPECT_EQ(captions(form.trayMenu.otherSubmenu),
+              gbkAll({"非 Explorer窗口全部最小化", "非 Explorer窗口全部恢复正常显示"}));
 }
 
 TEST_F(MenuTest, BuildingTwiceAddsNothing) {
-    const std::size_t items = form.N1.items.size();
+    const std::size_t items = form.editMenu.title.items.size();
     folvaric::buildForm1(form);
-    EXPECT_EQ(form.N1.items.size(), items);
+    EXPECT_EQ(form.editMenu.title.items.size(), items);
 }
 
 struct DesignTest : AppFixture {};

@@ -14,7 +14,7 @@ struct ShutdownTest : AppFixture {
         start();
         sim.openExplorerWindow("C:\\Data");
         sim.openExplorerWindow("C:\\Work");
-        form.suaxin.userClick();
+        form.editMenu.refresh.userClick();
         tick("Work");
         sim.dialogs.boxes.clear();  // the empty default set reported at the first showing
         // The view: the close box, Alt+F4 and WM_CLOSE from anywhere run the close.
@@ -40,7 +40,7 @@ TEST_F(ShutdownTest, ClosingSavesTheSettingsAndTheTickedRowsThenEnds) {
 }
 
 TEST_F(ShutdownTest, ExitInTheTrayMenuSavesLikeTheCloseBox) {
-    form.N43.userClick();
+    form.trayMenu.exit.userClick();
     EXPECT_EQ(fileText(defaultSetPath()), savedSet());
     EXPECT_EQ(fileText(settingsPath()), savedSettings());
     EXPECT_EQ(ends, 1);
@@ -140,7 +140,7 @@ TEST_F(SessionEndTest, ALogOffWhileLostFoldersAreBeingReopenedStillSavesThem) {
         ended = true;
         folvaric::sessionEnding(form);
     });
-    form.suaxin.userClick();
+    form.editMenu.refresh.userClick();
     ASSERT_TRUE(ended);
     EXPECT_EQ(fileText(defaultSetPath()), savedSet());
 }
@@ -169,12 +169,12 @@ TEST_F(ErrorHandlerTest, AFailedSaveFromTheMenuLeavesTheProgramUsable) {
     writeSettings(false, false);
     start();
     sim.files.setReadOnlyFolder("C:\\Folvaric");
-    form.baocun.userClick();
+    form.settingsMenu.saveSettings.userClick();
     ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sim.dialogs.boxes[0].text, sim::fs_text::accessDenied());
 
     sim.files.setReadOnlyFolder("C:\\Folvaric", false);
-    form.baocun.userClick();
+    form.settingsMenu.saveSettings.userClick();
     EXPECT_EQ(sim.dialogs.boxes.size(), 1u);
     EXPECT_TRUE(sim.files.fileExists(settingsPath()));
 }

@@ -154,7 +154,7 @@ TEST_F(StartupTest, AnEmptyDefaultSetIsReportedOnlyWhenItIsNotTheStartUpLoad) {
         writeSettings();
         writeDefaultSet(c.set);
         start();
-        if (c.fromMenu) folvaric::diaorumorenjiheClick(form);
+        if (c.fromMenu) folvaric::loadDefaultFolderSet(form);
         const bool shown =
             !sim.dialogs.boxes.empty() && sim.dialogs.boxes.back().text == gbk("文件夹集合文件为空的，无法载入");
         EXPECT_EQ(shown, c.reported);
@@ -174,10 +174,10 @@ TEST_F(StartupTest, ShowingSwitchesTheMenuPainterOnAndAsksForTheMenuBarColour) {
 TEST_F(StartupTest, TheHiddenOptionTicksFromTheScaleValueAtEachShowing) {
     writeSettings(false, false);
     start();
-    EXPECT_TRUE(form.suofang.checked());  // line 6 of the file is 1
+    EXPECT_TRUE(form.settingsMenu.scaleControls.checked());  // line 6 of the file is 1
     form.scaleOption = 0;
     folvaric::FormShow(form);
-    EXPECT_FALSE(form.suofang.checked());
+    EXPECT_FALSE(form.settingsMenu.scaleControls.checked());
 }
 
 TEST_F(StartupTest, AnUnreadableAddressIsReportedOnceInABoxAndOnTheStatusLine) {
@@ -214,28 +214,28 @@ TEST_F(RestoreTest, WithAutoRefreshUntickedARestoreDoesNotRefresh) {
 }
 
 TEST_F(RestoreTest, WithAutoRefreshTickedARestoreRefreshes) {
-    form.zidongsuaxin.userClick();
-    EXPECT_TRUE(form.zidongsuaxin.checked());
+    form.settingsMenu.autoRefresh.userClick();
+    EXPECT_TRUE(form.settingsMenu.autoRefresh.checked());
     minimiseAndRestore();
     EXPECT_EQ(form.CheckListBox1.count(), 1);
 }
 
 TEST_F(RestoreTest, TheTrayIconsRestoreCountsAsARestore) {
-    form.zidongsuaxin.setChecked(true);
-    folvaric::TrayIcon1Click(form);
-    folvaric::TrayIcon1Click(form);
+    form.settingsMenu.autoRefresh.setChecked(true);
+    folvaric::trayIconClicked(form);
+    folvaric::trayIconClicked(form);
     EXPECT_EQ(form.CheckListBox1.count(), 1);
 }
 
 TEST_F(RestoreTest, ARestoreDuringARefreshStartsNoSecondOne) {
-    form.zidongsuaxin.setChecked(true);
+    form.settingsMenu.autoRefresh.setChecked(true);
     form.refreshBusy = true;
     minimiseAndRestore();
     EXPECT_EQ(form.CheckListBox1.count(), 0);
 }
 
 TEST_F(RestoreTest, ARestoreBeforeTheFirstShowingDoesNotRefresh) {
-    form.zidongsuaxin.setChecked(true);
+    form.settingsMenu.autoRefresh.setChecked(true);
     form.formShown = false;
     minimiseAndRestore();
     EXPECT_EQ(form.CheckListBox1.count(), 0);

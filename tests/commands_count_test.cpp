@@ -18,7 +18,7 @@ TEST_F(WindowCount, CountsOnlyTickedFoldersThatExistAsEffective) {
     addFolder("C:\\A", true);
     addRow(gbk("回收站"), 0, "", true);
     addFolder("C:\\B");
-    jisuanClick(form);
+    countWindows(form);
     ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sim.dialogs.boxes[0].text, countText(3, 2, 1));
     EXPECT_EQ(sim.dialogs.boxes[0].caption, gbk("计算窗口数量"));
@@ -30,13 +30,13 @@ TEST_F(WindowCount, ComputerViewCountsAsEffectiveAndDeletedFolderDoesNot) {
     addRow(gbk("计算机"), 0x42, gbk("计算机"), true);
     addRow(gbk("我的电脑"), 0x44, gbk("我的电脑"), true);
     addRow("Gone", 0x46, "C:\\Gone", true);
-    jisuanClick(form);
+    countWindows(form);
     ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sim.dialogs.boxes[0].text, countText(3, 3, 2));
 }
 
 TEST_F(WindowCount, EmptyListStillShowsTheBox) {
-    jisuanClick(form);
+    countWindows(form);
     ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sim.dialogs.boxes[0].text, countText(0, 0, 0));
 }

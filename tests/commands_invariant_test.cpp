@@ -36,60 +36,60 @@ TEST_F(ListInvariant, HoldsAfterEveryListCommandInTurn) {
     shown();
     sixFolders();
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
-        {"invert", [&] { fanxiangxuanzeClick(form); }},
+        {"invert", [&] { invertTicks(form); }},
         {"range tick",
          [&] {
-             CheckListBox1KeyDown(form, 16, controls::shift::Shift);
+             listKeyDown(form, 16, controls::shift::Shift);
              form.CheckListBox1.userToggle(4);
-             CheckListBox1ClickCheck(form);
-             CheckListBox1KeyUp(form, 16, 0);
+             listTickToggled(form);
+             listKeyUp(form, 16, 0);
          }},
         {"select",
          [&] {
              form.CheckListBox1.userSelect(2);
-             CheckListBox1Click(form);
+             listSelectionChanged(form);
          }},
         {"drag down",
          [&] {
              form.CheckListBox1.select(0);
-             CheckListBox1StartDrag(form, 10, 5);
-             CheckListBox1DragDrop(form, 10, 4 * form.CheckListBox1.itemHeight + 5);
+             listDragStarted(form, 10, 5);
+             listDragDropped(form, 10, 4 * form.CheckListBox1.itemHeight + 5);
          }},
         {"drag up",
          [&] {
              form.CheckListBox1.select(5);
-             CheckListBox1StartDrag(form, 10, 5 * form.CheckListBox1.itemHeight + 5);
-             CheckListBox1DragDrop(form, 10, 5);
+             listDragStarted(form, 10, 5 * form.CheckListBox1.itemHeight + 5);
+             listDragDropped(form, 10, 5);
          }},
-        {"sort", [&] { baohupaixvClick(form); }},
+        {"sort", [&] { sortByProtection(form); }},
         {"minimise one",
          [&] {
              form.CheckListBox1.select(1);
-             dangezuixiaohuaClick(form);
+             minimiseSelectedWindow(form);
          }},
         {"maximise one",
          [&] {
              form.CheckListBox1.select(2);
-             dangezuidahuaClick(form);
+             maximiseSelectedWindow(form);
          }},
-        {"flash", [&] { sansuoClick(form); }},
-        {"minimise all", [&] { quanbuzuixiaohuaClick(form); }},
-        {"maximise all", [&] { quanbuzuidahuaClick(form); }},
-        {"tray maximise all", [&] { N39Click(form); }},
-        {"count", [&] { jisuanClick(form); }},
+        {"flash", [&] { flashSelectedWindow(form); }},
+        {"minimise all", [&] { minimiseAllWindows(form); }},
+        {"maximise all", [&] { maximiseAllWindows(form); }},
+        {"tray maximise all", [&] { maximiseAllFromTray(form); }},
+        {"count", [&] { countWindows(form); }},
         {"close one",
          [&] {
              form.CheckListBox1.select(3);
-             guanbidangeClick(form);
+             closeSelectedWindow(form);
          }},
-        {"untick all", [&] { quanbubuxuanClick(form); }},
-        {"tick all", [&] { quanbuxuanzeClick(form); }},
+        {"untick all", [&] { untickAll(form); }},
+        {"tick all", [&] { tickAll(form); }},
         {"partial close",
          [&] {
              form.CheckListBox1.setChecked(0, false);
-             dagouquanbuguanbiClick(form);
+             closeUntickedWindows(form);
          }},
-        {"close all", [&] { guanbiquanbuClick(form); }},
+        {"close all", [&] { closeAllWindows(form); }},
     };
     for (const auto& [name, step] : steps) {
         step();

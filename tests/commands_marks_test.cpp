@@ -16,10 +16,10 @@ struct Marks : CommandsFixture {
     // The way the user ticks: Space or a click on the box, with the handlers bound.
     void userToggle(int i) { form.CheckListBox1.userToggle(i); }
     void bind() {
-        form.CheckListBox1.OnClickCheck = [this] { CheckListBox1ClickCheck(form); };
-        form.CheckListBox1.OnKeyDown = [this](unsigned k, unsigned s) { CheckListBox1KeyDown(form, k, s); };
-        form.CheckListBox1.OnKeyUp = [this](unsigned k, unsigned s) { CheckListBox1KeyUp(form, k, s); };
-        form.CheckListBox1.OnClick = [this] { CheckListBox1Click(form); };
+        form.CheckListBox1.OnClickCheck = [this] { listTickToggled(form); };
+        form.CheckListBox1.OnKeyDown = [this](unsigned k, unsigned s) { listKeyDown(form, k, s); };
+        form.CheckListBox1.OnKeyUp = [this](unsigned k, unsigned s) { listKeyUp(form, k, s); };
+        form.CheckListBox1.OnClick = [this] { listSelectionChanged(form); };
     }
     void shiftDown() { form.CheckListBox1.userKeyDown(16, shift::Shift); }
     void shiftUp() { form.CheckListBox1.userKeyUp(16, 0); }
@@ -37,7 +37,7 @@ const std::string kInverted = gbk("打勾的文件夹被保护，如果在window
 
 TEST_F(Marks, TickAllOnEmptyListStillReports) {
     shown();
-    quanbuxuanzeClick(form);
+    tickAll(form);
     EXPECT_EQ(form.CheckListBox1.count(), 0);
     EXPECT_EQ(status(), kAllProtected);
     EXPECT_TRUE(listHasFocus());
@@ -47,10 +47,10 @@ TEST_F(Marks, BulkCommandsSetEveryMarkAndReport) {
     shown();
     rows(3);
     form.CheckListBox1.setChecked(1, true);
-    quanbuxuanzeClick(form);
+    tickAll(form);
     EXPECT_EQ(ticks(), ticked({0, 1, 2}, 3));
     EXPECT_EQ(status(), kAllProtected);
-    quanbubuxuanClick(form);
+    untickAll(form);
     EXPECT_EQ(ticks(), ticked({}, 3));
     EXPECT_EQ(status(), kNoneProtected);
     EXPECT_TRUE(listMatchesTable());
@@ -61,7 +61,7 @@ TEST_F(Marks, InvertFlipsEachEntry) {
     rows(3);
     form.CheckListBox1.setChecked(0, true);
     form.CheckListBox1.setChecked(2, true);
-    fanxiangxuanzeClick(form);
+    invertTicks(form);
     EXPECT_EQ(ticks(), ticked({1}, 3));
     EXPECT_EQ(status(), kInverted);
     EXPECT_TRUE(listMatchesTable());
@@ -70,16 +70,16 @@ TEST_F(Marks, InvertFlipsEachEntry) {
 TEST_F(Marks, BulkCommandsStayQuietWhileAnyFlagIsOff) {
     rows(2);
     form.StatusBar1.setSimpleText("before");
-    quanbuxuanzeClick(form);  // not shown yet
+    tickAll(form);  // not shown yet
     EXPECT_EQ(status(), "before");
     shown();
     form.pathsResolvable = false;
-    quanbubuxuanClick(form);
+    untickAll(form);
     EXPECT_EQ(ticks(), ticked({}, 2));
     EXPECT_EQ(status(), "before");
     form.pathsResolvable = true;
     form.startupDone = false;
-    fanxiangxuanzeClick(form);
+    invertTicks(form);
     EXPECT_EQ(ticks(), ticked({0, 1}, 2));
     EXPECT_EQ(status(), "before");
 }
@@ -180,9 +180,9 @@ TEST_F(Marks, SelectingWhilePathsFailShowsTheReason) {
 
 TEST_F(Marks, SelectionFeedbackNeedsASelection) {
     form.StatusBar1.setSimpleText("kept");
-    CheckListBox1Click(form);  // empty list
+    listSelectionChanged(form);  // empty list
     addRow("Data", 0, "D:\\Data");
-    CheckListBox1Click(form);  // nothing selected
+    listSelectionChanged(form);  // nothing selected
     EXPECT_EQ(status(), "kept");
     EXPECT_EQ(form.CheckListBox1.hint, "");
 }
@@ -190,7 +190,7 @@ TEST_F(Marks, SelectionFeedbackNeedsASelection) {
 TEST_F(Marks, DoubleClickMaximisesTheSelectedWindow) {
     const WindowHandle h = addFolder("D:\\Data");
     form.CheckListBox1.select(0);
-    CheckListBox1DblClick(form);
+    listDoubleClicked(form);
     EXPECT_EQ(sim.window(h).rect, (platform::Rect{0, 0, 1024, 738}));
     EXPECT_TRUE(sim.app.isMinimised());
 }

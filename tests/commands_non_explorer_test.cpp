@@ -16,7 +16,7 @@ TEST_F(NonExplorerWindows, MinimiseTouchesEveryOtherProgramButNoFolderWindow) {
     const WindowHandle a = addFolder("C:\\A");
     const WindowHandle b = addFolder("C:\\B");
     const WindowHandle note = notepad();
-    Explorer1Click(form);
+    minimiseOtherPrograms(form);
     EXPECT_EQ(sim.window(note).state, ShowState::Minimised);
     EXPECT_EQ(sim.window(sim.app.mainWindow()).state, ShowState::Minimised);
     EXPECT_EQ(sim.window(a).state, ShowState::Normal);
@@ -32,7 +32,7 @@ TEST_F(NonExplorerWindows, RestoreBringsBackOnlyMinimisedWindows) {
     sim.window(note).state = ShowState::Minimised;
     const WindowHandle wide = sim.openAppWindow("Editor", "C:\\Tools\\editor.exe");
     sim.window(wide).state = ShowState::Maximised;
-    Explorer2Click(form);
+    restoreOtherPrograms(form);
     EXPECT_EQ(sim.window(note).state, ShowState::Normal);
     EXPECT_EQ(sim.window(wide).state, ShowState::Maximised);
     EXPECT_EQ(sim.window(folder).state, ShowState::Minimised);
@@ -44,11 +44,11 @@ TEST_F(NonExplorerWindows, DialogsToolWindowsAndUntitledWindowsAreLeftAlone) {
     const WindowHandle dialog =
         sim.openAppWindow("Setup", "C:\\Tools\\setup.exe", Visible | ClipSiblings | Caption | SysMenu);
     const WindowHandle untitled = sim.openAppWindow("", "C:\\Tools\\agent.exe");
-    Explorer1Click(form);
+    minimiseOtherPrograms(form);
     EXPECT_EQ(sim.window(dialog).state, ShowState::Normal);
     EXPECT_EQ(sim.window(untitled).state, ShowState::Normal);
     sim.window(dialog).state = ShowState::Minimised;
-    Explorer2Click(form);
+    restoreOtherPrograms(form);
     EXPECT_EQ(sim.window(dialog).state, ShowState::Minimised);
 }
 
@@ -58,7 +58,7 @@ TEST_F(NonExplorerWindows, ListFollowsTheRefilledTableWithTicksAndSelectionByWin
     form.CheckListBox1.select(1);
     const WindowHandle c = sim.openExplorerWindow("C:\\C");  // opened since the last refresh
     sim.windows.bringToTop(a);
-    Explorer1Click(form);
+    minimiseOtherPrograms(form);
     // Rows in Z order, topmost first: A, C, B.
     EXPECT_EQ(handles(), (std::vector<WindowHandle>{a, c, b}));
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "C", "B"}));
@@ -72,7 +72,7 @@ TEST_F(NonExplorerWindows, SelectionOfAVanishedWindowIsDropped) {
     const WindowHandle b = addFolder("C:\\B");
     form.CheckListBox1.select(1);
     sim.closeWindow(b);
-    Explorer2Click(form);
+    restoreOtherPrograms(form);
     EXPECT_EQ(names(), (std::vector<std::string>{"A"}));
     EXPECT_EQ(form.CheckListBox1.itemIndex(), -1);
     EXPECT_TRUE(listMatchesTable());
@@ -84,7 +84,7 @@ TEST_F(NonExplorerWindows, TickedFolderWhoseWindowVanishedStaysProtected) {
     const WindowHandle a = addFolder("C:\\A", true);
     const WindowHandle b = addFolder("C:\\B");
     sim.closeWindow(a);
-    Explorer1Click(form);
+    minimiseOtherPrograms(form);
     EXPECT_EQ(names(), (std::vector<std::string>{"B", "A"}));
     EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\B", "C:\\A"}));
     EXPECT_EQ(handles(), (std::vector<WindowHandle>{b, a}));
@@ -95,7 +95,7 @@ TEST_F(NonExplorerWindows, TickedFolderWhoseWindowVanishedStaysProtected) {
 TEST_F(NonExplorerWindows, TickOfAClosedDuplicatePassesToTheKeptWindowOfTheFolder) {
     addFolder("C:\\A", true);
     const WindowHandle second = sim.openExplorerWindow("C:\\A");  // on top: the one kept
-    Explorer1Click(form);
+    minimiseOtherPrograms(form);
     EXPECT_EQ(handles(), (std::vector<WindowHandle>{second}));
     EXPECT_EQ(ticks(), (std::vector<bool>{true}));
     EXPECT_TRUE(listMatchesTable());
@@ -106,7 +106,7 @@ TEST_F(NonExplorerWindows, NoExplorerWindowLeavesOnlyTheProtectedRows) {
     const WindowHandle b = addFolder("C:\\B");
     sim.closeWindow(a);
     sim.closeWindow(b);
-    Explorer2Click(form);
+    restoreOtherPrograms(form);
     EXPECT_EQ(names(), (std::vector<std::string>{"A"}));
     EXPECT_EQ(ticks(), (std::vector<bool>{true}));
     EXPECT_TRUE(listMatchesTable());
@@ -155,7 +155,7 @@ TEST(NonExplorerWindowsTicks, FollowTheFolderNotTheWindow) {
          {true}},
     };
     for (const auto& c : cases) {
-        for (const auto command : {Explorer1Click, Explorer2Click}) {
+        for (const auto command : {minimiseOtherPrograms, restoreOtherPrograms}) {
             Scene s;
             c.setUp(s);
             command(s.form);

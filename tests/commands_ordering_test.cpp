@@ -21,9 +21,9 @@ struct Dragging : CommandsFixture {
     // The press selects the entry; moving 5 pixels with the button held starts the drag.
     void drag(int fromEntry, int dropY) {
         form.CheckListBox1.select(fromEntry);
-        CheckListBox1StartDrag(form, 20, rowY(fromEntry));
-        ASSERT_TRUE(CheckListBox1DragOver(form, &form.CheckListBox1));
-        CheckListBox1DragDrop(form, 20, dropY);
+        listDragStarted(form, 20, rowY(fromEntry));
+        ASSERT_TRUE(listDragOver(form, &form.CheckListBox1));
+        listDragDropped(form, 20, dropY);
     }
     std::vector<std::string> pathsByName() const {
         std::vector<std::string> out;
@@ -85,8 +85,8 @@ TEST_F(Dragging, TickedEntryPastUntickedOnesMovesOnlyItsOwnTick) {
 TEST_F(Dragging, ADragBegunOffTheEntriesDropsNothing) {
     abcd();
     form.CheckListBox1.select(1);
-    CheckListBox1StartDrag(form, 20, rowY(7));
-    CheckListBox1DragDrop(form, 20, rowY(3));
+    listDragStarted(form, 20, rowY(7));
+    listDragDropped(form, 20, rowY(3));
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "B", "C", "D"}));
     EXPECT_EQ(form.dragFromRow, -1);
 }
@@ -95,8 +95,8 @@ TEST_F(Dragging, ScrolledListDropsOnTheEntryUnderThePoint) {
     abcd();
     form.CheckListBox1.topIndex = 2;  // C is the first visible entry
     form.CheckListBox1.select(3);
-    CheckListBox1StartDrag(form, 20, rowY(1));
-    CheckListBox1DragDrop(form, 20, rowY(0));
+    listDragStarted(form, 20, rowY(1));
+    listDragDropped(form, 20, rowY(0));
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "B", "D", "C"}));
     EXPECT_TRUE(listMatchesTable());
 }
@@ -108,7 +108,7 @@ TEST_F(Sorting, TickedFirstEachGroupInItsOldOrder) {
     addRow("B", 0xB, "C:\\B", true);
     addRow("C", 0xC, "C:\\C", false);
     addRow("D", 0xD, "C:\\D", true);
-    baohupaixvClick(form);
+    sortByProtection(form);
     EXPECT_EQ(names(), (std::vector<std::string>{"B", "D", "A", "C"}));
     EXPECT_EQ(handles(), (std::vector<WindowHandle>{0xB, 0xD, 0xA, 0xC}));
     EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\B", "C:\\D", "C:\\A", "C:\\C"}));
@@ -127,7 +127,7 @@ TEST_F(Sorting, AllTickedOrNoneTickedKeepsTheOrder) {
         addRow("B", 0xB, "C:\\B", all);
         addRow("C", 0xC, "C:\\C", all);
         form.CheckListBox1.select(0);
-        baohupaixvClick(form);
+        sortByProtection(form);
         EXPECT_EQ(names(), (std::vector<std::string>{"A", "B", "C"}));
         EXPECT_EQ(ticks(), std::vector<bool>(3, all));
         EXPECT_EQ(form.CheckListBox1.itemIndex(), 2);
@@ -135,7 +135,7 @@ TEST_F(Sorting, AllTickedOrNoneTickedKeepsTheOrder) {
 }
 
 TEST_F(Sorting, EmptyTableIsLeftAlone) {
-    baohupaixvClick(form);
+    sortByProtection(form);
     EXPECT_EQ(form.CheckListBox1.count(), 0);
     EXPECT_EQ(form.CheckListBox1.itemIndex(), -1);
     EXPECT_FALSE(listHasFocus());
@@ -148,7 +148,7 @@ TEST_F(Sorting, LongPathStaysWhole) {
     while (deep.size() < 300) deep += gbk("\\文件夹");
     addRow("A", 0xA, "C:\\A", false);
     addRow(gbk("文件夹"), 0xB, deep, true);
-    baohupaixvClick(form);
+    sortByProtection(form);
     EXPECT_EQ(form.table[0].path, deep);
     EXPECT_EQ(form.table[1].path, "C:\\A");
     EXPECT_TRUE(listMatchesTable());

@@ -32,7 +32,7 @@ TEST_F(PartialClose, ClosesUntickedFromLastToFirstAndKeepsTheTicked) {
     const WindowHandle b = addFolder("C:\\B");
     const WindowHandle c = addFolder("C:\\C", true);
     const WindowHandle d = addFolder("C:\\D");
-    dagouquanbuguanbiClick(form);
+    closeUntickedWindows(form);
     sim.clock.processMessages();
     EXPECT_EQ(closedAmong({a, b, c, d}), (std::vector<WindowHandle>{d, b}));
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "C"}));
@@ -49,7 +49,7 @@ TEST_F(PartialClose, EverythingTickedClosesNothingAndIsSilent) {
     sim.files.addFile(soundFile(), "RIFF");
     addFolder("C:\\A", true);
     addFolder("C:\\B", true);
-    dagouquanbuguanbiClick(form);
+    closeUntickedWindows(form);
     EXPECT_EQ(form.table.size(), 2);
     EXPECT_EQ(status(), gbk("部分关闭结束，没有关闭任何文件夹"));
     EXPECT_TRUE(sim.sound.played.empty());
@@ -60,7 +60,7 @@ TEST_F(PartialClose, MissingSoundFilePlaysNothing) {
     addFolder("C:\\A");
     addFolder("C:\\B");
     addFolder("C:\\C");
-    dagouquanbuguanbiClick(form);
+    closeUntickedWindows(form);
     EXPECT_EQ(form.table.size(), 0);
     EXPECT_EQ(status(), gbk("部分关闭结束，共关闭文件夹数") + "3" + gbk("个"));
     EXPECT_TRUE(sim.sound.played.empty());
@@ -69,7 +69,7 @@ TEST_F(PartialClose, MissingSoundFilePlaysNothing) {
 
 TEST_F(PartialClose, BeforeTheFirstShowingTheStatusLineIsLeftAlone) {
     addFolder("C:\\A");
-    dagouquanbuguanbiClick(form);
+    closeUntickedWindows(form);
     EXPECT_EQ(form.table.size(), 0);
     EXPECT_EQ(status(), "");
 }

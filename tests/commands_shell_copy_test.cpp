@@ -10,7 +10,7 @@ namespace {
 using ShellCommands = CommandsFixture;
 
 TEST_F(ShellCommands, OpenProgramFolderOpensAMaximisedExplorerWindow) {
-    N70Click(form);
+    openProgramFolder(form);
     ASSERT_EQ(sim.shell.calls.size(), 1u);
     const auto& call = sim.shell.calls[0];
     EXPECT_EQ(call.owner, sim.app.mainWindow());
@@ -27,7 +27,7 @@ TEST_F(ShellCommands, OpenProgramFolderOpensAMaximisedExplorerWindow) {
 
 TEST_F(ShellCommands, OpenProgramFolderThatIsGoneSaysSo) {
     sim.files.removeFolder("C:\\Folvaric");
-    N70Click(form);
+    openProgramFolder(form);
     EXPECT_TRUE(sim.shell.calls.empty());
     EXPECT_EQ(sim.dialogs.messages, (std::vector<std::string>{gbk("文件夹路径不存在  ") + "C:\\Folvaric"}));
 }
@@ -35,13 +35,12 @@ TEST_F(ShellCommands, OpenProgramFolderThatIsGoneSaysSo) {
 TEST_F(ShellCommands, RestartExplorerAsksSystemModalWithoutOwner) {
     const std::string script = "C:\\Folvaric\\" + gbk("重启动explorer.bat");
     sim.files.addFile(script, "taskkill /f /im explorer.exe\r\nstart explorer.exe\r\n");
-    explorer5Click(form);
+    restartExplorer(form);
     ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sim.dialogs.boxes[0].owner, 0u);
     EXPECT_EQ(sim.dialogs.boxes[0].flags, 0x1021u);
     EXPECT_EQ(sim.dialogs.boxes[0].caption, gbk("重启动Explorer选择"));
-    EXPECT_EQ(sim.dialogs.boxes[0].text,
-              gbk("如果你的Explorer卡住了或者死机了这将重启动它，你确信重启动Explorer吗?"));
+    EXPECT_EQ(sim.dialogs.boxes[0].text, gbk("如果你的Explorer卡住了或者死机了这将重启动它，你确信重启动Explorer吗?"));
     ASSERT_EQ(sim.shell.calls.size(), 1u);
     EXPECT_EQ(sim.shell.calls[0].verb, "open");
     EXPECT_EQ(sim.shell.calls[0].file, script);
@@ -52,23 +51,23 @@ TEST_F(ShellCommands, RestartExplorerAsksSystemModalWithoutOwner) {
 TEST_F(ShellCommands, RestartExplorerCancelledDoesNothing) {
     sim.files.addFile("C:\\Folvaric\\" + gbk("重启动explorer.bat"), "x");
     sim.dialogs.answer = [](const sim::MessageBoxRecord&) { return platform::mb::IdCancel; };
-    explorer5Click(form);
+    restartExplorer(form);
     EXPECT_TRUE(sim.shell.calls.empty());
     EXPECT_TRUE(sim.dialogs.messages.empty());
 }
 
 TEST_F(ShellCommands, RestartExplorerWithoutScriptNamesTheMissingFile) {
-    explorer5Click(form);
+    restartExplorer(form);
     EXPECT_TRUE(sim.shell.calls.empty());
     EXPECT_EQ(sim.dialogs.messages,
               (std::vector<std::string>{gbk("文件不存在  ") + "C:\\Folvaric\\" + gbk("重启动explorer.bat")}));
 }
 
 TEST_F(ShellCommands, DualWindowIsShownWhenTheProgramHasOne) {
-    dakaiExplorerClick(form);  // not wired: nothing to show, nothing breaks
+    openDualWindow(form);  // not wired: nothing to show, nothing breaks
     int shows = 0;
     form.showDualWindow = [&] { ++shows; };
-    dakaiExplorerClick(form);
+    openDualWindow(form);
     EXPECT_EQ(shows, 1);
 }
 
@@ -78,9 +77,9 @@ TEST_F(CopyCommands, CopyPathAndNameOfTheSelectedEntry) {
     addRow("A", 0xA, "C:\\A");
     addRow(gbk("数据"), 0xB, gbk("D:\\工作\\数据"));
     form.CheckListBox1.select(1);
-    fuzilujinClick(form);
+    copySelectedPath(form);
     EXPECT_EQ(sim.clipboard.text(), gbk("D:\\工作\\数据"));
-    fuziwenjianminClick(form);
+    copySelectedName(form);
     EXPECT_EQ(sim.clipboard.text(), form.CheckListBox1.item(1));
     EXPECT_TRUE(sim.dialogs.boxes.empty());
 }
@@ -89,15 +88,15 @@ TEST_F(CopyCommands, EmptyPathIsCopiedAsEmptyText) {
     sim.clipboard.setText("old");
     addRow(gbk("回收站"), 0xA, "");
     form.CheckListBox1.select(0);
-    fuzilujinClick(form);
+    copySelectedPath(form);
     EXPECT_EQ(sim.clipboard.text(), "");
 }
 
 TEST_F(CopyCommands, CopyWithoutSelectionRefuses) {
     sim.clipboard.setText("old");
-    fuzilujinClick(form);
+    copySelectedPath(form);
     addRow("A", 0xA, "C:\\A");
-    fuziwenjianminClick(form);
+    copySelectedName(form);
     ASSERT_EQ(sim.dialogs.boxes.size(), 2u);
     for (const auto& box : sim.dialogs.boxes) {
         EXPECT_EQ(box.text, gbk("没有选择任何一个选项"));
@@ -109,14 +108,14 @@ TEST_F(CopyCommands, CopyWithoutSelectionRefuses) {
 TEST_F(CopyCommands, StatusLineCopiedOnDoubleClickUnlessEmpty) {
     sim.clipboard.setText("old");
     const int setsBefore = sim.clipboard.sets;
-    StatusBar1DblClick(form);
+    statusLineDoubleClicked(form);
     EXPECT_EQ(sim.clipboard.text(), "old");
     EXPECT_EQ(sim.clipboard.sets, setsBefore);
     form.StatusBar1.setSimpleText(gbk("当前地址：") + "C:\\A");
-    StatusBar1DblClick(form);
+    statusLineDoubleClicked(form);
     EXPECT_EQ(sim.clipboard.text(), gbk("当前地址：") + "C:\\A");
     form.StatusBar1.setSimpleText("menu");
-    fuzizuangtailanClick(form);
+    copyStatusLine(form);
     EXPECT_EQ(sim.clipboard.text(), "menu");
 }
 

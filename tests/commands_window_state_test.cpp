@@ -31,7 +31,7 @@ TEST_F(SingleWindow, CommandsWithoutSelectionRefuse) {
     shown();
     five();
     form.StatusBar1.setSimpleText("kept");
-    for (auto command : {guanbidangeClick, dangezuixiaohuaClick, dangezuidahuaClick}) command(form);
+    for (auto command : {closeSelectedWindow, minimiseSelectedWindow, maximiseSelectedWindow}) command(form);
     ASSERT_EQ(sim.dialogs.boxes.size(), 3u);
     for (const auto& box : sim.dialogs.boxes) {
         EXPECT_EQ(box.text, kNothingSelected);
@@ -49,7 +49,7 @@ TEST_F(SingleWindow, CloseOneRemovesItsRowAndTicksMoveUp) {
     const auto h = five();
     form.CheckListBox1.setChecked(3, true);
     form.CheckListBox1.select(2);
-    guanbidangeClick(form);
+    closeSelectedWindow(form);
     EXPECT_EQ(sim.window(h[2]).closeRequests, 1);
     sim.clock.processMessages();
     EXPECT_FALSE(sim.windows.exists(h[2]));
@@ -67,7 +67,7 @@ TEST_F(SingleWindow, CloseOneOfAWindowAlreadyGoneStillRemovesTheRow) {
     const auto h = five();
     sim.closeWindow(h[0]);
     form.CheckListBox1.select(0);
-    guanbidangeClick(form);
+    closeSelectedWindow(form);
     EXPECT_EQ(names(), (std::vector<std::string>{"B", "C", "D", "E"}));
     EXPECT_TRUE(listMatchesTable());
     EXPECT_TRUE(sim.dialogs.boxes.empty());
@@ -76,12 +76,12 @@ TEST_F(SingleWindow, CloseOneOfAWindowAlreadyGoneStillRemovesTheRow) {
 TEST_F(SingleWindow, CloseTheLastRowOfAFullTableStaysInBounds) {
     for (int i = 0; i < kMaxRows; ++i) addRow("W" + std::to_string(i), static_cast<WindowHandle>(i + 1), "");
     form.CheckListBox1.select(kMaxRows - 1);
-    guanbidangeClick(form);
+    closeSelectedWindow(form);
     EXPECT_EQ(form.table.size(), kMaxRows - 1);
     EXPECT_EQ(form.table[kMaxRows - 2].name, "W2998");
     EXPECT_TRUE(listMatchesTable());
     form.CheckListBox1.select(0);
-    guanbidangeClick(form);
+    closeSelectedWindow(form);
     EXPECT_EQ(form.table[0].name, "W1");
     EXPECT_EQ(form.table.size(), kMaxRows - 2);
     EXPECT_TRUE(listMatchesTable());
@@ -90,7 +90,7 @@ TEST_F(SingleWindow, CloseTheLastRowOfAFullTableStaysInBounds) {
 TEST_F(SingleWindow, MinimiseOneMinimisesOnlyTheSelectedWindow) {
     const auto h = five();
     form.CheckListBox1.select(1);
-    dangezuixiaohuaClick(form);
+    minimiseSelectedWindow(form);
     EXPECT_EQ(sim.window(h[1]).state, ShowState::Minimised);
     EXPECT_EQ(sim.window(h[0]).state, ShowState::Normal);
     EXPECT_EQ(form.table.size(), 5);
@@ -102,7 +102,7 @@ TEST_F(SingleWindow, MaximiseOneFillsTheWorkAreaInNormalStateAndMinimisesTheProg
     const auto h = five();
     sim.window(h[3]).state = ShowState::Maximised;
     form.CheckListBox1.select(3);
-    dangezuidahuaClick(form);
+    maximiseSelectedWindow(form);
     EXPECT_EQ(sim.window(h[3]).rect, kScreenWide);
     EXPECT_EQ(sim.window(h[3]).state, ShowState::Normal);
     EXPECT_TRUE(sim.app.isMinimised());
@@ -121,7 +121,7 @@ TEST_F(SingleWindow, MaximiseOneSendsTheProgramWhereItsMinimiseButtonWould) {
         form.TrayIcon1.hide = tray;
         sim.app.restore();
         form.CheckListBox1.select(2);
-        dangezuidahuaClick(form);
+        maximiseSelectedWindow(form);
         EXPECT_TRUE(sim.app.isMinimised());
         EXPECT_EQ(sim.window(sim.app.mainWindow()).state, tray ? ShowState::Hidden : ShowState::Minimised);
     }
@@ -131,14 +131,14 @@ TEST_F(SingleWindow, MaximiseOneTakesTheGeometryAtEachCommand) {
     const auto h = five();
     form.CheckListBox1.select(0);
     sim.setScreen(1280, 1024, 40);
-    dangezuidahuaClick(form);
+    maximiseSelectedWindow(form);
     EXPECT_EQ(sim.window(h[0]).rect, (platform::Rect{0, 0, 1280, 984}));
 }
 
 TEST_F(SingleWindow, MaximiseOneRefusesARowWithoutHandle) {
     addRow(gbk("回收站"), 0, "");
     form.CheckListBox1.select(0);
-    dangezuidahuaClick(form);
+    maximiseSelectedWindow(form);
     ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sim.dialogs.boxes[0].text, kZeroHandle);
     EXPECT_EQ(sim.dialogs.boxes[0].caption, kError);
@@ -150,7 +150,7 @@ TEST_F(SingleWindow, MaximiseOneReportsARefusedMove) {
     const auto h = five();
     sim.window(h[1]).refusesMove = true;
     form.CheckListBox1.select(1);
-    dangezuidahuaClick(form);
+    maximiseSelectedWindow(form);
     EXPECT_EQ(status(), kCannotMove + "B");
 }
 
@@ -158,19 +158,19 @@ TEST_F(SingleWindow, MaximiseOneOfAClosedWindowReportsOnlyWhenShown) {
     const auto h = five();
     sim.closeWindow(h[1]);
     form.CheckListBox1.select(1);
-    dangezuidahuaClick(form);
+    maximiseSelectedWindow(form);
     EXPECT_EQ(status(), "");
     shown();
-    dangezuidahuaClick(form);
+    maximiseSelectedWindow(form);
     EXPECT_EQ(status(), kCannotMove + "B");
 }
 
 TEST_F(SingleWindow, FlashNeedsASelectionAndFlashesOnce) {
     const auto h = five();
-    sansuoClick(form);
+    flashSelectedWindow(form);
     EXPECT_TRUE(sim.dialogs.boxes.empty());
     form.CheckListBox1.select(4);
-    sansuoClick(form);
+    flashSelectedWindow(form);
     EXPECT_EQ(sim.window(h[4]).flashes, 1);
     EXPECT_EQ(sim.window(h[3]).flashes, 0);
 }
@@ -179,7 +179,7 @@ using AllWindows = WindowState;
 
 TEST_F(AllWindows, MinimiseAllLeavesTheLastEntrySelected) {
     const auto h = five();
-    quanbuzuixiaohuaClick(form);
+    minimiseAllWindows(form);
     for (WindowHandle w : h) EXPECT_EQ(sim.window(w).state, ShowState::Minimised);
     EXPECT_EQ(form.CheckListBox1.itemIndex(), 4);
     EXPECT_TRUE(listMatchesTable());
@@ -189,7 +189,7 @@ TEST_F(AllWindows, MinimiseAllLeavesTheLastEntrySelected) {
 TEST_F(AllWindows, ListWideCommandsDoNothingOnAnEmptyList) {
     shown();
     for (auto command :
-         {quanbuzuixiaohuaClick, quanbuzuidahuaClick, N39Click, guanbiquanbuClick, dagouquanbuguanbiClick}) {
+         {minimiseAllWindows, maximiseAllWindows, maximiseAllFromTray, closeAllWindows, closeUntickedWindows}) {
         command(form);
     }
     EXPECT_TRUE(sim.dialogs.boxes.empty());
@@ -203,7 +203,7 @@ TEST_F(AllWindows, MaximiseAllSizesEveryWindowAndShowsTheProgramAgain) {
     const auto h = five();
     sim.window(h[2]).state = ShowState::Minimised;
     form.CheckListBox1.select(1);
-    quanbuzuidahuaClick(form);
+    maximiseAllWindows(form);
     for (WindowHandle w : h) {
         EXPECT_EQ(sim.window(w).rect, kScreenWide);
         EXPECT_EQ(sim.window(w).state, ShowState::Normal);
@@ -221,7 +221,7 @@ TEST_F(AllWindows, MaximiseAllAsksAboutEachZeroHandleAndGoesOn) {
     addRow(gbk("回收站"), 0, "");
     const WindowHandle c = addFolder("C:\\C");
     addRow(gbk("控制面板"), 0, "");
-    quanbuzuidahuaClick(form);
+    maximiseAllWindows(form);
     ASSERT_EQ(sim.dialogs.boxes.size(), 2u);
     EXPECT_EQ(sim.dialogs.boxes[1].text, kZeroHandle);
     EXPECT_EQ(sim.window(c).rect, kScreenWide);
@@ -231,7 +231,7 @@ TEST_F(AllWindows, MaximiseAllReportsTheWindowThatWouldNotMove) {
     shown();
     const auto h = five();
     sim.window(h[3]).refusesMove = true;
-    quanbuzuidahuaClick(form);
+    maximiseAllWindows(form);
     EXPECT_EQ(status(), kCannotMove + "D");
     EXPECT_EQ(sim.window(h[4]).rect, kScreenWide);
 }
@@ -239,7 +239,7 @@ TEST_F(AllWindows, MaximiseAllReportsTheWindowThatWouldNotMove) {
 TEST_F(AllWindows, TrayMaximiseAllLeavesTheProgramAlone) {
     const auto h = five();
     form.Button1.setFocus();
-    N39Click(form);
+    maximiseAllFromTray(form);
     for (WindowHandle w : h) EXPECT_EQ(sim.window(w).rect, kScreenWide);
     EXPECT_EQ(sim.app.minimiseCount, 0);
     EXPECT_EQ(sim.app.restoreCount, 0);
@@ -250,7 +250,7 @@ TEST_F(AllWindows, CloseAllEmptiesListAndTable) {
     shown();
     const auto h = five();
     form.CheckListBox1.setChecked(0, true);
-    guanbiquanbuClick(form);
+    closeAllWindows(form);
     for (WindowHandle w : h) EXPECT_EQ(sim.window(w).closeRequests, 1);
     EXPECT_EQ(form.table.size(), 0);
     EXPECT_EQ(form.CheckListBox1.count(), 0);
@@ -263,9 +263,9 @@ TEST_F(AllWindows, NothingReachesTheStatusLineBeforeTheFirstShowing) {
     const auto h = five();
     sim.window(h[0]).refusesMove = true;
     form.CheckListBox1.select(0);
-    guanbidangeClick(form);
-    quanbuzuidahuaClick(form);
-    guanbiquanbuClick(form);
+    closeSelectedWindow(form);
+    maximiseAllWindows(form);
+    closeAllWindows(form);
     EXPECT_EQ(status(), "");
 }
 

@@ -26,7 +26,7 @@ struct ManyWindows : testing_support::Fixture {
         form.CheckListBox1.setBounds({8, 40, 300, 400});
         sim.files.addFolder("D:\\");
         shown();
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
         std::string set;
         for (int i = 0; i < kWindows; ++i) {
             const std::string path = "D:\\F" + std::to_string(i);
@@ -41,7 +41,7 @@ struct ManyWindows : testing_support::Fixture {
 
     void refresh() {
         sim.windows.setActive(sim.app.mainWindow());
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
     }
 
     std::vector<sim::SimListView::Entry> modelEntries() const {
@@ -60,14 +60,14 @@ TEST(ListPainting, RefillingCommandsPaintTheListOnceAndShowTheModel) {
         std::function<void(ManyWindows&)> run;
     } cases[] = {
         {"refresh", false, [](ManyWindows& t) { t.refresh(); }},
-        {"sort by protection", true, [](ManyWindows& t) { folvaric::baohupaixvClick(t.form); }},
-        {"minimise other programs", false, [](ManyWindows& t) { folvaric::Explorer1Click(t.form); }},
-        {"restore other programs", false, [](ManyWindows& t) { folvaric::Explorer2Click(t.form); }},
-        {"load the default set", true, [](ManyWindows& t) { folvaric::diaorumorenjiheClick(t.form); }},
+        {"sort by protection", true, [](ManyWindows& t) { folvaric::sortByProtection(t.form); }},
+        {"minimise other programs", false, [](ManyWindows& t) { folvaric::minimiseOtherPrograms(t.form); }},
+        {"restore other programs", false, [](ManyWindows& t) { folvaric::restoreOtherPrograms(t.form); }},
+        {"load the default set", true, [](ManyWindows& t) { folvaric::loadDefaultFolderSet(t.form); }},
         {"drag an entry down", true,
          [](ManyWindows& t) {
-             folvaric::CheckListBox1StartDrag(t.form, 10, 7 * t.form.CheckListBox1.itemHeight + 5);
-             folvaric::CheckListBox1DragDrop(t.form, 10, 12 * t.form.CheckListBox1.itemHeight + 5);
+             folvaric::listDragStarted(t.form, 10, 7 * t.form.CheckListBox1.itemHeight + 5);
+             folvaric::listDragDropped(t.form, 10, 12 * t.form.CheckListBox1.itemHeight + 5);
          }},
     };
     for (const auto& c : cases) {

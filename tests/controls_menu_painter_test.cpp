@@ -431,8 +431,7 @@ TEST(MenuPainterPaint, DefaultItemGetsAHaloAndShortcutGoesRight) {
     // Each copy is a shade of what lay under its corner: the gradient of the item's background.
     const Color column = 0xBFBFBE;
     const int cornerX = runs[3].x;  // column 28 + 3 + 1 of the item, 32 columns from its left edge
-    EXPECT_EQ(runs[3].font.color,
-              DarkenColor(LightenColor(column, std::min(96, 1 + 28 * 3 + (cornerX - 4 - 28))), 60));
+    EXPECT_EQ(runs[3].font.color, DarkenColor(LightenColor(column, std::min(96, 1 + 28 * 3 + (cornerX - 4 - 28))), 60));
     EXPECT_EQ(runs[4].font.color, kInk);
     EXPECT_EQ(runs[5].text, "Ctrl+Q ");
     EXPECT_EQ(runs[5].x + 7 * 6, 204 - 10);
@@ -459,9 +458,7 @@ TEST(MenuPainterPaint, HotBarItemUnderTheMouseGetsAShorterFrame) {
     EXPECT_EQ(hot.pixel(0, 0), any.toRgb(xp_colors::clHighlight));
     EXPECT_EQ(hot.pixel(60 - 8, 0), any.toRgb(xp_colors::clHighlight));
     EXPECT_EQ(hot.pixel(60 - 7, 0), kBarColour);
-    p.painter.cursorOnForm = [] {
-        return std::optional<std::pair<int, int>>({{59, 5}});
-    };  // the spared column
+    p.painter.cursorOnForm = [] { return std::optional<std::pair<int, int>>({{59, 5}}); };  // the spared column
     EXPECT_EQ(drawn(p.painter, p.menus.file, {0, 0, 60, 21}, false, 60, 21).pixel(0, 0), kBarColour);
 }
 
@@ -599,11 +596,12 @@ TEST(MenuPainterActivation, MainWindowMenusArePaintedOnceShown) {
     int barRedraws = 0;
     painter.redrawMenuBar = [&] { ++barRedraws; };
     painter.setActive(f.menuPainterActive);
-    EXPECT_FALSE(form.menuEvents.ownerDrawn(f.N24));
+    EXPECT_FALSE(form.menuEvents.ownerDrawn(f.fileMenu.title));
     f.menuPainterActive = true;  // what FormShow leaves
     painter.setActive(f.menuPainterActive);
     EXPECT_GE(barRedraws, 1);
-    for (MenuItem* item : {&f.N24, &f.baocunjihe, &f.fuzilujin, &f.N15, &f.fuzilujin2, &f.N37, &f.N43}) {
+    for (MenuItem* item : {&f.fileMenu.title, &f.fileMenu.saveDefaultSet, &f.editMenu.copyPath, &f.listMenu.tickAll,
+                           &f.listMenu.copyPath, &f.trayMenu.minimiseAll, &f.trayMenu.exit}) {
         EXPECT_TRUE(form.menuEvents.ownerDrawn(*item)) << item->name;
     }
 }

@@ -71,7 +71,7 @@ TEST_F(DualWindow, JoinTakesRowZeroEvenWhenALowerEntryIsSelected) {
     const WindowHandle second = addFolder("C:\\Second");
     const Rect secondBefore = sim.window(second).rect;
     form.CheckListBox1.select(1);
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     EXPECT_EQ(sim.window(first).rect, memo1OnScreen());
     EXPECT_EQ(sim.window(second).rect, secondBefore);
 }
@@ -80,7 +80,7 @@ TEST_F(DualWindow, MinimisedOrMaximisedWindowIsRestoredBeforeItIsPlaced) {
     const WindowHandle data = addFolder("C:\\Data");
     for (sim::ShowState state : {sim::ShowState::Minimised, sim::ShowState::Maximised}) {
         sim.window(data).state = state;
-        jiarucuangkou1Click(dual);
+        joinFirstWindow(dual);
         EXPECT_EQ(sim.window(data).state, sim::ShowState::Normal);
         EXPECT_EQ(sim.window(data).rect, memo1OnScreen());
     }
@@ -92,7 +92,7 @@ TEST_F(DualWindow, JoinAfterASplitterDragTakesTheNewPaneHeight) {
     EXPECT_EQ(dual.Memo1.height(), 120);
     EXPECT_EQ(dual.Splitter1.top(), 121);
     EXPECT_EQ(dual.Memo2.bounds(), (controls::Bounds{1, 145, 673, 197}));
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     EXPECT_EQ(sim.window(data).rect.height(), 120);
     EXPECT_EQ(sim.window(data).rect, memo1OnScreen());
 }
@@ -116,7 +116,7 @@ TEST_F(DualWindow, ResizingTheWindowKeepsTheUpperPaneHeightAndWidensBoth) {
 
 TEST_F(DualWindow, MovingTheDualWindowAfterAJoinLeavesTheExplorerWindowWhereItWas) {
     const WindowHandle data = addFolder("C:\\Data");
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     const Rect placed = sim.window(data).rect;
     dual.clientOrigin = {10, 10};
     dual.userDragSplitter(60);
@@ -126,7 +126,7 @@ TEST_F(DualWindow, MovingTheDualWindowAfterAJoinLeavesTheExplorerWindowWhereItWa
 TEST_F(DualWindow, UsesTheViewsClientToScreenWhenThereIsOne) {
     const WindowHandle data = addFolder("C:\\Data");
     dual.clientToScreen = [](ScreenPoint p) { return ScreenPoint{p.x + 1000, p.y + 2000}; };
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     EXPECT_EQ(sim.window(data).rect, (Rect{1001, 2034, 1674, 2226}));
 }
 
@@ -134,7 +134,7 @@ TEST_F(DualWindow, EmptyListDoesNothingAtAll) {
     shown();
     const WindowHandle stray = sim.openExplorerWindow("C:\\Stray");
     const Rect before = sim.window(stray).rect;
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     EXPECT_EQ(sim.window(stray).rect, before);
     EXPECT_TRUE(sim.dialogs.boxes.empty());
     EXPECT_TRUE(form.StatusBar1.simpleText().empty());
@@ -146,7 +146,7 @@ TEST_F(DualWindow, RowWithoutHandleIsRefusedWithAMessageAndMovesNothing) {
     const WindowHandle other = addFolder("C:\\Data");
     const Rect before = sim.window(other).rect;
     dual.handle = 0x4242;
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sim.dialogs.boxes[0].text, gbk("抱歉，窗口句柄值为0，无法加入，建议关闭它，重新打开试试看"));
     EXPECT_EQ(sim.dialogs.boxes[0].caption, gbk("出错"));
@@ -160,7 +160,7 @@ TEST_F(DualWindow, WindowThatIsGoneIsReportedOnTheStatusLine) {
     shown();
     const WindowHandle data = addFolder("C:\\Data");
     sim.closeWindow(data);
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     EXPECT_EQ(form.StatusBar1.simpleText(), gbk("无法加入窗口：") + "Data");
     EXPECT_TRUE(sim.dialogs.boxes.empty());
 }
@@ -170,7 +170,7 @@ TEST_F(DualWindow, WindowThatRefusesTheMoveIsReportedAndKeepsItsPlace) {
     const WindowHandle data = addFolder("C:\\Data");
     sim.window(data).refusesMove = true;
     const Rect before = sim.window(data).rect;
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     EXPECT_EQ(sim.window(data).rect, before);
     EXPECT_EQ(form.StatusBar1.simpleText(), gbk("无法加入窗口：") + "Data");
 }
@@ -180,11 +180,11 @@ TEST_F(DualWindow, FailureStaysOffTheStatusLineUntilStartUpHasFinishedAndTheForm
     sim.window(data).refusesMove = true;
     form.StatusBar1.setSimpleText("before");
     form.startupDone = true;  // shown, not yet
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     EXPECT_EQ(form.StatusBar1.simpleText(), "before");
     form.startupDone = false;
     form.formShown = true;
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     EXPECT_EQ(form.StatusBar1.simpleText(), "before");
 }
 
@@ -194,7 +194,7 @@ TEST_F(DualWindow, JoinChangesNeitherTheTableNorTheList) {
     const auto namesBefore = names();
     const auto ticksBefore = ticks();
     const auto handlesBefore = handles();
-    jiarucuangkou1Click(dual);
+    joinFirstWindow(dual);
     EXPECT_EQ(names(), namesBefore);
     EXPECT_EQ(ticks(), ticksBefore);
     EXPECT_EQ(handles(), handlesBefore);

@@ -28,13 +28,13 @@ struct DocumentEntry {
 
 const std::vector<DocumentEntry>& documentEntries() {
     static const std::vector<DocumentEntry> entries{
-        {N27Click, "帮助.txt"},
-        {N29Click, "个人介绍.txt"},
-        {N73Click, "接受定做软件.txt"},
-        {N1001Click, "100%杀毒软件.txt"},
-        {N100Click, "主动防御.txt"},
-        {N102Click, "保护你的账号.txt"},
-        {baoduClick, "紧急声明，关于部分国外杀软报毒的问题.txt"},
+        {openHelp, "帮助.txt"},
+        {openAuthorPage, "个人介绍.txt"},
+        {openCustomSoftwarePage, "接受定做软件.txt"},
+        {openAntivirusPage, "100%杀毒软件.txt"},
+        {openActiveDefencePage, "主动防御.txt"},
+        {openAccountProtectionPage, "保护你的账号.txt"},
+        {openAntivirusNotice, "紧急声明，关于部分国外杀软报毒的问题.txt"},
     };
     return entries;
 }
@@ -71,7 +71,7 @@ TEST_F(HelpMenu, MissingDocumentIsReportedWithItsFullPathAndNothingOpens) {
 
 TEST_F(HelpMenu, MissingHelpFolderIsReportedLikeAMissingDocument) {
     sim.files.removeFolder("C:\\Folvaric\\" + gbk("帮助"));
-    N27Click(form);
+    openHelp(form);
     EXPECT_EQ(sim.dialogs.messages, (std::vector<std::string>{gbk("文件不存在  C:\\Folvaric\\帮助\\帮助.txt")}));
 }
 
@@ -82,7 +82,7 @@ TEST_F(HelpMenu, DocumentPathFollowsTheProgramFolder) {
 
 TEST_F(HelpMenu, FolderOfTheSameNameIsNoDocument) {
     sim.files.addFolder(documentPath("帮助.txt"));
-    N27Click(form);
+    openHelp(form);
     EXPECT_TRUE(sim.shell.calls.empty());
     ASSERT_EQ(sim.dialogs.messages.size(), 1u);
 }
@@ -90,16 +90,16 @@ TEST_F(HelpMenu, FolderOfTheSameNameIsNoDocument) {
 TEST_F(HelpMenu, AboutShowsTheAboutBox) {
     int shown = 0;
     form.showAboutBox = [&] { ++shown; };
-    N33Click(form);
-    N33Click(form);
+    openAboutBox(form);
+    openAboutBox(form);
     EXPECT_EQ(shown, 2);
     form.showAboutBox = nullptr;
-    N33Click(form);  // before the box exists: nothing happens
+    openAboutBox(form);  // before the box exists: nothing happens
     EXPECT_EQ(shown, 2);
 }
 
 TEST_F(HelpMenu, LetterInvitationIsAnOkBox) {
-    N35Click(form);
+    writeToAuthor(form);
     ASSERT_EQ(sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sim.dialogs.boxes[0].text,
               gbk("这是我的吐血之作，如果你喜欢欢迎给我来信，我一定回复您，请指出问题。万分感谢！"));
@@ -108,7 +108,7 @@ TEST_F(HelpMenu, LetterInvitationIsAnOkBox) {
 }
 
 TEST_F(HelpMenu, UpdatePageOpensInTheBrowser) {
-    N89Click(form);
+    openUpdatePage(form);
     ASSERT_EQ(sim.shell.calls.size(), 1u);
     EXPECT_EQ(sim.shell.calls[0].verb, "open");
     EXPECT_EQ(sim.shell.calls[0].file, author::updatePage());
@@ -130,9 +130,9 @@ TEST_F(HelpMenu, AFailedLaunchIsReportedWithTheTargetAndTheReason) {
     const std::string document = documentPath("帮助.txt");
     sim.files.addFile(document, "text\r\n");
     const Case cases[] = {
-        {"document without a program", [&] { N27Click(form); }, document, 31, "没有与之关联的程序"},
-        {"document opened", [&] { N27Click(form); }, document, 42, nullptr},
-        {"update page, no browser", [&] { N89Click(form); }, author::updatePage(), 27, "文件关联不完整或无效"},
+        {"document without a program", [&] { openHelp(form); }, document, 31, "没有与之关联的程序"},
+        {"document opened", [&] { openHelp(form); }, document, 42, nullptr},
+        {"update page, no browser", [&] { openUpdatePage(form); }, author::updatePage(), 27, "文件关联不完整或无效"},
         {"web label, out of memory", [&] { Label1Click(box); }, author::webAddress(), 0, "系统内存或资源不足"},
         {"mail link, unknown code", [&] { CommentsDblClick(box); }, "mailto:" + author::mailAddress(), 17,
          "错误代码 17"},

@@ -21,16 +21,16 @@ struct AppearanceTest : AppFixture {
 struct TrayTest : AppearanceTest {};
 
 TEST_F(TrayTest, TheTrayOptionStartsTickedWithTheIconShown) {
-    EXPECT_TRUE(form.xiansituopan.checked());
-    EXPECT_FALSE(form.xiansituopan.autoCheck);
+    EXPECT_TRUE(form.settingsMenu.showInTray.checked());
+    EXPECT_FALSE(form.settingsMenu.showInTray.autoCheck);
     EXPECT_TRUE(form.TrayIcon1.visible);
     EXPECT_TRUE(form.TrayIcon1.hide);
     EXPECT_NE(form.trayOption, 0);
 }
 
 TEST_F(TrayTest, UntickingRemovesTheIconAndKeepsTheTaskbarButtonWhenMinimised) {
-    form.xiansituopan.userClick();
-    EXPECT_FALSE(form.xiansituopan.checked());
+    form.settingsMenu.showInTray.userClick();
+    EXPECT_FALSE(form.settingsMenu.showInTray.checked());
     EXPECT_EQ(form.trayOption, 0);
     EXPECT_FALSE(form.TrayIcon1.visible);
     EXPECT_FALSE(form.TrayIcon1.hide);
@@ -40,9 +40,9 @@ TEST_F(TrayTest, UntickingRemovesTheIconAndKeepsTheTaskbarButtonWhenMinimised) {
 }
 
 TEST_F(TrayTest, TickingAgainShowsTheIconAndStoresMinusOne) {
-    form.xiansituopan.userClick();
-    form.xiansituopan.userClick();
-    EXPECT_TRUE(form.xiansituopan.checked());
+    form.settingsMenu.showInTray.userClick();
+    form.settingsMenu.showInTray.userClick();
+    EXPECT_TRUE(form.settingsMenu.showInTray.checked());
     EXPECT_EQ(form.trayOption, -1);
     EXPECT_TRUE(form.TrayIcon1.visible);
     EXPECT_TRUE(form.TrayIcon1.hide);
@@ -50,18 +50,18 @@ TEST_F(TrayTest, TickingAgainShowsTheIconAndStoresMinusOne) {
 
 TEST_F(TrayTest, ALeftClickTogglesBetweenTheTrayAndTheScreen) {
     const platform::WindowHandle other = sim.openAppWindow("Notepad", "C:\\WINDOWS\\notepad.exe");
-    folvaric::TrayIcon1Click(form);
+    folvaric::trayIconClicked(form);
     EXPECT_TRUE(sim.app.isMinimised());
     EXPECT_EQ(mainState(), ShowState::Hidden);  // the taskbar button is gone
 
-    folvaric::TrayIcon1Click(form);
+    folvaric::trayIconClicked(form);
     EXPECT_FALSE(sim.app.isMinimised());
     EXPECT_EQ(mainState(), ShowState::Normal);
     EXPECT_EQ(sim.windows.zOrder().front(), main());
     EXPECT_EQ(sim.windows.activeWindow(), main());
     EXPECT_NE(sim.windows.activeWindow(), other);
 
-    folvaric::TrayIcon1Click(form);
+    folvaric::trayIconClicked(form);
     EXPECT_TRUE(sim.app.isMinimised());
 }
 
@@ -87,7 +87,7 @@ TEST_F(FontTest, CancellingChangesNothing) {
     const FontChoice before = form.CheckListBox1.font;
     const std::string name = form.listFontName;
     const int minimised = sim.app.minimiseCount;
-    folvaric::N23Click(form);
+    folvaric::chooseListFont(form);
     EXPECT_EQ(form.CheckListBox1.font, before);
     EXPECT_EQ(form.listFontName, name);
     EXPECT_EQ(sim.app.minimiseCount, minimised);
@@ -95,7 +95,7 @@ TEST_F(FontTest, CancellingChangesNothing) {
 
 TEST_F(FontTest, AChosenFontGoesToTheListStyleIncludedButOnlyNameSizeAndColourAreKept) {
     sim.dialogs.fontAnswer = chosen();
-    form.N23.userClick();
+    form.settingsMenu.chooseFont.userClick();
     EXPECT_EQ(form.CheckListBox1.font, chosen());
     EXPECT_TRUE(form.CheckListBox1.font.bold);
     EXPECT_EQ(form.listFontName, gbk("黑体"));
@@ -107,15 +107,15 @@ TEST_F(FontTest, AChosenFontGoesToTheListStyleIncludedButOnlyNameSizeAndColourAr
     EXPECT_FALSE(sim.app.isMinimised());
 
     // The settings file keeps name, size and colour; bold is gone after a restart.
-    form.baocun.userClick();
+    form.settingsMenu.saveSettings.userClick();
     EXPECT_EQ(fileText(settingsPath()).substr(0, 4 + gbk("黑体").size() + 2), "20\r\n" + gbk("黑体") + "\r\n");
 }
 
 TEST_F(FontTest, TheRestoreAfterAFontChangeRefreshesWhenAutoRefreshIsTicked) {
-    form.zidongsuaxin.setChecked(true);
+    form.settingsMenu.autoRefresh.setChecked(true);
     sim.openExplorerWindow("C:\\Data");
     sim.dialogs.fontAnswer = chosen();
-    form.N23.userClick();
+    form.settingsMenu.chooseFont.userClick();
     ASSERT_EQ(form.CheckListBox1.count(), 1);
     EXPECT_EQ(form.CheckListBox1.item(0), "Data");
 }
@@ -146,7 +146,7 @@ struct IconTest : AppearanceTest {
 };
 
 TEST_F(IconTest, TheDialogOpensInTheIconFolderWithTheIconFilter) {
-    form.N44.userClick();
+    form.settingsMenu.chooseIcon.userClick();
     ASSERT_EQ(sim.dialogs.openRequests.size(), 1u);
     EXPECT_EQ(sim.dialogs.openRequests[0].filter, "icon(*.ico)|*.ico");
     EXPECT_EQ(sim.dialogs.openRequests[0].initialDir, iconFolder());
@@ -155,7 +155,7 @@ TEST_F(IconTest, TheDialogOpensInTheIconFolderWithTheIconFilter) {
 
 TEST_F(IconTest, CancellingChangesNothing) {
     const std::string before = form.iconFileName;
-    form.N44.userClick();
+    form.settingsMenu.chooseIcon.userClick();
     EXPECT_EQ(form.iconFileName, before);
     EXPECT_EQ(form.appIconFile, "");
 }
@@ -163,7 +163,7 @@ TEST_F(IconTest, CancellingChangesNothing) {
 TEST_F(IconTest, AnIconFromAnyFolderChangesTheProgramsIconsNowButNotTheTrays) {
     sim.files.addFile("D:\\Art\\" + gbk("蓝色.ICO"), iconBytes());
     sim.dialogs.openAnswers.push_back("D:\\Art\\" + gbk("蓝色.ICO"));
-    form.N44.userClick();
+    form.settingsMenu.chooseIcon.userClick();
     EXPECT_EQ(form.iconFileName, gbk("蓝色.ICO"));
     EXPECT_EQ(form.appIconFile, "D:\\Art\\" + gbk("蓝色.ICO"));
     EXPECT_EQ(form.TrayIcon1.iconFile, "");
@@ -172,9 +172,9 @@ TEST_F(IconTest, AnIconFromAnyFolderChangesTheProgramsIconsNowButNotTheTrays) {
 TEST_F(IconTest, TheTrayTakesTheChosenIconAtTheNextSettingsLoad) {
     sim.files.addFile(iconFolder() + "green.ico", iconBytes());
     sim.dialogs.openAnswers.push_back(iconFolder() + "green.ico");
-    form.N44.userClick();
-    form.baocun.userClick();
-    form.congdiaorusezi.userClick();
+    form.settingsMenu.chooseIcon.userClick();
+    form.settingsMenu.saveSettings.userClick();
+    form.settingsMenu.reloadSettings.userClick();
     EXPECT_EQ(form.TrayIcon1.iconFile, iconFolder() + "green.ico");
 }
 
@@ -183,8 +183,8 @@ TEST_F(IconTest, AMissingFileOrAnotherExtensionIsIgnoredSilently) {
     sim.files.addFile("D:\\Art\\picture.bmp", "bmp");
     sim.dialogs.openAnswers.push_back("D:\\Art\\picture.bmp");
     sim.dialogs.openAnswers.push_back("D:\\Art\\gone.ico");
-    form.N44.userClick();
-    form.N44.userClick();
+    form.settingsMenu.chooseIcon.userClick();
+    form.settingsMenu.chooseIcon.userClick();
     EXPECT_EQ(form.appIconFile, "");
     EXPECT_EQ(form.iconFileName, "main.ico");
     EXPECT_EQ(sim.dialogs.boxes.size(), boxes);
@@ -220,7 +220,7 @@ TEST_F(IconTest, OnlyAFileHoldingAnIconIsTaken) {
         const std::string path = iconFolder() + "chosen.ico";
         sim.files.addFile(path, c.bytes);
         sim.dialogs.openAnswers.push_back(path);
-        form.N44.userClick();
+        form.settingsMenu.chooseIcon.userClick();
         EXPECT_EQ(form.appIconFile, c.taken ? path : "");
         EXPECT_EQ(form.iconFileName, c.taken ? "chosen.ico" : "main.ico");
         ASSERT_EQ(sim.dialogs.boxes.size(), c.taken ? 0u : 1u);
@@ -233,12 +233,12 @@ TEST_F(IconTest, OnlyAFileHoldingAnIconIsTaken) {
 struct PathTipTest : AppearanceTest {};
 
 TEST_F(PathTipTest, TheListShowsItsTipExactlyWhileTheOptionIsUnticked) {
-    EXPECT_FALSE(form.lujintisi.checked());
+    EXPECT_FALSE(form.settingsMenu.hidePathTips.checked());
     EXPECT_TRUE(form.CheckListBox1.showHint);
-    form.lujintisi.userClick();
-    EXPECT_TRUE(form.lujintisi.checked());
+    form.settingsMenu.hidePathTips.userClick();
+    EXPECT_TRUE(form.settingsMenu.hidePathTips.checked());
     EXPECT_FALSE(form.CheckListBox1.showHint);
-    form.lujintisi.userClick();
+    form.settingsMenu.hidePathTips.userClick();
     EXPECT_TRUE(form.CheckListBox1.showHint);
 }
 

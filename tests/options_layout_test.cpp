@@ -145,16 +145,16 @@ struct ScaleOptionTest : LayoutTest {};
 
 TEST_F(ScaleOptionTest, TickingTheHiddenOptionStoresItAndAdvisesARestart) {
     startOnScreen(800, 600);
-    form.suofang.setChecked(false);
-    form.suofang.userClick();
-    EXPECT_TRUE(form.suofang.checked());
+    form.settingsMenu.scaleControls.setChecked(false);
+    form.settingsMenu.scaleControls.userClick();
+    EXPECT_TRUE(form.settingsMenu.scaleControls.checked());
     EXPECT_EQ(form.scaleOption, -1);
     ASSERT_FALSE(sim.dialogs.boxes.empty());
     EXPECT_EQ(sim.dialogs.boxes.back().text, gbk("如果窗体不正常，请重新启动程序"));
     EXPECT_EQ(sim.dialogs.boxes.back().caption, gbk("友情提示"));
     EXPECT_EQ(sim.dialogs.boxes.back().flags, platform::mb::Ok);
 
-    form.suofang.userClick();
+    form.settingsMenu.scaleControls.userClick();
     EXPECT_EQ(form.scaleOption, 0);
 }
 
@@ -163,7 +163,7 @@ TEST_F(ScaleOptionTest, AMaximisedWindowReturnsToItsNormalState) {
     const platform::WindowHandle main = sim.app.mainWindow();
     sim.windows.show(main, platform::ShowCommand::ShowMaximized);
     form.maximised = true;
-    form.suofang.userClick();
+    form.settingsMenu.scaleControls.userClick();
     EXPECT_FALSE(form.maximised);
     EXPECT_EQ(sim.window(main).state, sim::ShowState::Normal);
 }

@@ -146,7 +146,7 @@ TEST(ReliabilityCommandsDuringRefresh, TheWindowArrivingWhileTheBoxIsUpIsFoundBy
         if (box.text == kSearchAgain) {
             // While the user reads the box, Explorer catches up and other events arrive.
             d.sim.explorer.openFolder("D:\\Photos", platform::ShowCommand::ShowMinNoActive);
-            d.form.suaxin.onClick();
+            d.form.editMenu.refresh.onClick();
             d.form.CheckListBox1.userToggle(0);
             d.sim.clock.processMessages();
         }
@@ -170,7 +170,7 @@ TEST(ReliabilityCommandsDuringRefresh, ACommandRunningTheTableFullWhileTheRefres
     // as one more folder, and the table is full before the rebirth can add its row.
     d.sim.clock.afterPasses(30, [&d] {
         d.sim.openExplorerWindow("D:\\Many\\Extra");
-        d.form.Explorer1.onClick();
+        d.form.otherMenu.minimiseOtherPrograms.onClick();
     });
 
     d.refresh();

@@ -112,8 +112,8 @@ private:
 struct ReliabilityFixture {
     sim::SimDesktop sim;
     FaultyDesktop desktop{sim.windows};
-    folvaric::Form1 form{
-        platform::Platform{desktop, sim.files, sim.shell, sim.dialogs, sim.clipboard, sim.sound, sim.clock, sim.app, sim.explorer}};
+    folvaric::Form1 form{platform::Platform{desktop, sim.files, sim.shell, sim.dialogs, sim.clipboard, sim.sound,
+                                            sim.clock, sim.app, sim.explorer}};
 
     ReliabilityFixture() {
         form.appDir = "C:\\Folvaric";
@@ -129,7 +129,7 @@ struct ReliabilityFixture {
         form.endApplication = [] {};
         form.formShown = true;
         form.startupDone = true;
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
     }
 
     // The common scene: Photos, Work and Data open and listed, Data and Photos ticked, then Photos'
@@ -156,7 +156,7 @@ struct ReliabilityFixture {
     // The user presses Refresh: the program is the active window.
     void refresh() {
         sim.windows.setActive(sim.app.mainWindow());
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
     }
 
     int rowOf(const std::string& path) const {
@@ -246,20 +246,20 @@ inline std::vector<UserCommand> userCommands() {
              if (!list.checked(list.count() - 1)) list.userToggle(list.count() - 1);
              list.userKeyUp(16, 0);
          }},
-        {"tick all", [](F& t) { t.form.quanbuxuanze.onClick(); }},
-        {"untick all", [](F& t) { t.form.quanbubuxuan.onClick(); }, false},
-        {"invert", [](F& t) { t.form.fanxiangxuanze.onClick(); }, false},
+        {"tick all", [](F& t) { t.form.editMenu.tickAll.onClick(); }},
+        {"untick all", [](F& t) { t.form.editMenu.untickAll.onClick(); }, false},
+        {"invert", [](F& t) { t.form.editMenu.invertTicks.onClick(); }, false},
         {"select an entry", selectFirst},
         {"close one",
          [=](F& t) {
              selectFirst(t);
-             t.form.guanbidange.onClick();
+             t.form.editMenu.closeOne.onClick();
          },
          false},
         {"minimise one",
          [=](F& t) {
              selectFirst(t);
-             t.form.dangezuixiaohua.onClick();
+             t.form.editMenu.minimiseOne.onClick();
          }},
         {"maximise one",
          [=](F& t) {
@@ -269,49 +269,49 @@ inline std::vector<UserCommand> userCommands() {
         {"flash",
          [=](F& t) {
              selectFirst(t);
-             t.form.sansuo.onClick();
+             t.form.editMenu.flashWindow.onClick();
          }},
         {"minimise all", [](F& t) { t.form.Button1.OnClick(); }},
         {"maximise all", [](F& t) { t.form.Button2.OnClick(); }},
-        {"maximise all from the tray", [](F& t) { t.form.N39.onClick(); }},
+        {"maximise all from the tray", [](F& t) { t.form.trayMenu.maximiseAll.onClick(); }},
         {"partial close", [](F& t) { t.form.Button3.OnClick(); }},
-        {"close all", [](F& t) { t.form.guanbiquanbu.onClick(); }, false},
-        {"count", [](F& t) { t.form.jisuan.onClick(); }},
-        {"sort by protection", [](F& t) { t.form.baohupaixv.onClick(); }},
+        {"close all", [](F& t) { t.form.editMenu.closeAll.onClick(); }, false},
+        {"count", [](F& t) { t.form.editMenu.countWindows.onClick(); }},
+        {"sort by protection", [](F& t) { t.form.editMenu.sortByProtection.onClick(); }},
         {"drag the first entry down",
          [=](F& t) {
              if (t.form.CheckListBox1.count() < 3) return;
-             folvaric::CheckListBox1StartDrag(t.form, 5, 5);
+             folvaric::listDragStarted(t.form, 5, 5);
              selectFirst(t);
-             folvaric::CheckListBox1DragDrop(t.form, 5, 2 * t.form.CheckListBox1.itemHeight + 5);
+             folvaric::listDragDropped(t.form, 5, 2 * t.form.CheckListBox1.itemHeight + 5);
          }},
-        {"another refresh", [](F& t) { t.form.suaxin.onClick(); }},
+        {"another refresh", [](F& t) { t.form.editMenu.refresh.onClick(); }},
         {"automatic refresh on restore",
          [](F& t) {
-             t.form.zidongsuaxin.setChecked(true);
+             t.form.settingsMenu.autoRefresh.setChecked(true);
              t.sim.app.minimise();
              t.sim.app.restore();
          }},
         {"load the default set",
          [](F& t) {
              t.sim.files.addFile(t.form.defaultSetFile, "Work\r\nD:\\Work\r\n");
-             t.form.diaorumorenjihe.onClick();
+             t.form.fileMenu.loadDefaultSet.onClick();
          }},
-        {"save the default set", [](F& t) { t.form.baocunjihe.onClick(); }},
+        {"save the default set", [](F& t) { t.form.fileMenu.saveDefaultSet.onClick(); }},
         {"save the set as",
          [](F& t) {
              t.sim.dialogs.saveAnswers.push_back(t.form.folderSetDir + "\\other.txt");
-             t.form.lincunwei.onClick();
+             t.form.fileMenu.saveSetAs.onClick();
          }},
-        {"save the settings", [](F& t) { t.form.baocun.onClick(); }},
-        {"reload the settings", [](F& t) { t.form.congdiaorusezi.onClick(); }},
-        {"minimise the other programs", [](F& t) { t.form.Explorer1.onClick(); }},
-        {"restore the other programs", [](F& t) { t.form.Explorer2.onClick(); }},
-        {"open the program folder", [](F& t) { t.form.N70.onClick(); }},
+        {"save the settings", [](F& t) { t.form.settingsMenu.saveSettings.onClick(); }},
+        {"reload the settings", [](F& t) { t.form.settingsMenu.reloadSettings.onClick(); }},
+        {"minimise the other programs", [](F& t) { t.form.otherMenu.minimiseOtherPrograms.onClick(); }},
+        {"restore the other programs", [](F& t) { t.form.otherMenu.restoreOtherPrograms.onClick(); }},
+        {"open the program folder", [](F& t) { t.form.otherMenu.openProgramFolder.onClick(); }},
         {"copy the path",
          [=](F& t) {
              selectFirst(t);
-             t.form.fuzilujin.onClick();
+             t.form.editMenu.copyPath.onClick();
          }},
         {"exit", [](F& t) { folvaric::FormClose(t.form); }},
         {"session ending", [](F& t) { folvaric::sessionEnding(t.form); }},

@@ -85,7 +85,7 @@ TEST_F(ReliabilityRebirthIdentity, AWindowWhoseAddressCannotBeReadIsStillFoundBy
     sim.files.addFolder("D:\\Data");
     sim.files.addFile(form.defaultSetFile, "Data\r\nD:\\Data\r\n");
 
-    folvaric::diaorumorenjiheClick(form);
+    folvaric::loadDefaultFolderSet(form);
 
     ASSERT_EQ(form.table.size(), 1);
     EXPECT_EQ(form.table[0].path, "D:\\Data");
@@ -98,7 +98,7 @@ TEST_F(ReliabilityRebirthIdentity, AFolderListedAgainByAPassInTheMiddleKeepsItsP
     // "Minimise the other windows" walks the desktop while the refresh waits for Explorer, and
     // lists the re-opened window before the refresh finds it: the folder must come out ticked.
     protect({"D:\\Data", "D:\\Work"}, {"D:\\Data"});
-    sim.clock.afterPasses(40, [this] { form.Explorer1.onClick(); });
+    sim.clock.afterPasses(40, [this] { form.otherMenu.minimiseOtherPrograms.onClick(); });
 
     refresh();
 
@@ -115,7 +115,7 @@ TEST_F(ReliabilityRebirthIdentity, TheComputerViewIsItselfUnderEitherOfItsNames)
     // A set entry written partly on XP and partly on Windows 7: the XP window shows "我的电脑".
     sim.files.addFile(form.defaultSetFile, gbk("我的电脑\r\n计算机\r\n"));
 
-    folvaric::diaorumorenjiheClick(form);
+    folvaric::loadDefaultFolderSet(form);
 
     ASSERT_EQ(form.table.size(), 1);
     EXPECT_EQ(sim.window(form.table[0].window).title, gbk("我的电脑"));
@@ -131,7 +131,7 @@ TEST_F(ReliabilityRebirthIdentity, ASetEntryNamedLikeAnotherEntrysWindowIsNotGiv
     sim.files.addFolder("D:\\Old");
     sim.files.addFile(form.defaultSetFile, "Old\r\nD:\\Data\r\nOld\r\nD:\\Old\r\n");
 
-    folvaric::diaorumorenjiheClick(form);
+    folvaric::loadDefaultFolderSet(form);
 
     expectConsistent("after the load");
     ASSERT_EQ(form.table.size(), 1);

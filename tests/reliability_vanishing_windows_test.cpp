@@ -213,7 +213,7 @@ TEST(ReliabilityProcessExit, ExplorerEndingDuringTheMinimiseAllPassKeepsTheTicke
     d.refresh();
     endProcessAtLookup(d, d.sim.explorer.process(), 1);
 
-    d.form.Explorer1.onClick();
+    d.form.otherMenu.minimiseOtherPrograms.onClick();
 
     d.expectConsistent("after the pass");
     // The windows are gone but the ticked folders wait in the list for the next refresh.
@@ -250,10 +250,10 @@ TEST(ReliabilityUnhonouredClose, ClosingHungWindowsFromTheProgramLeavesThemForTh
         {"close one",
          [](ReliabilityFixture& t) {
              t.form.CheckListBox1.userSelect(t.form.CheckListBox1.count() - 1);
-             t.form.guanbidange.onClick();
+             t.form.editMenu.closeOne.onClick();
          }},
         {"partial close", [](ReliabilityFixture& t) { t.form.Button3.OnClick(); }},
-        {"close all", [](ReliabilityFixture& t) { t.form.guanbiquanbu.onClick(); }},
+        {"close all", [](ReliabilityFixture& t) { t.form.editMenu.closeAll.onClick(); }},
     };
     for (const UserCommand& command : closing) {
         Desktop d;

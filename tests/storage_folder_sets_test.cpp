@@ -61,7 +61,7 @@ TEST(StorageFolderSets, SaveWritesTheTickedRowsInListOrder) {
     t.addRow("Temp", "C:\\Temp", false);
     t.addRow(gbk("资料"), "D:\\" + gbk("资料"), true);
 
-    folvaric::baocunjiheClick(t.form);
+    folvaric::saveDefaultFolderSet(t.form);
 
     EXPECT_EQ(t.file(t.form.defaultSetFile),
               SetFixture::pairs({{"Data", "C:\\Data"}, {gbk("资料"), "D:\\" + gbk("资料")}}));
@@ -75,10 +75,10 @@ TEST(StorageFolderSets, SavingNothingTickedOrAnEmptyListEmptiesTheFileWhichThenC
         t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Old", "C:\\Old"}}));
         if (withRows) t.addRow("Data", "C:\\Data", false);
 
-        folvaric::baocunjiheClick(t.form);
+        folvaric::saveDefaultFolderSet(t.form);
         EXPECT_EQ(t.file(t.form.defaultSetFile), "");
 
-        folvaric::diaorumorenjiheClick(t.form);
+        folvaric::loadDefaultFolderSet(t.form);
         EXPECT_TRUE(t.boxShown(gbk("文件夹集合文件为空的，无法载入")));
         EXPECT_EQ(t.beeps(), 0u);
         EXPECT_TRUE(t.sim.shell.calls.empty());
@@ -90,7 +90,7 @@ TEST(StorageFolderSets, TheDefaultSetIsRewrittenButNeverCreated) {
     t.sim.files.removeFile(t.form.defaultSetFile);
     t.addRow("Data", "C:\\Data", true);
 
-    folvaric::baocunjiheClick(t.form);
+    folvaric::saveDefaultFolderSet(t.form);
 
     ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(t.sim.dialogs.boxes[0].text, gbk("设置文件不存在,无法保存  ") + t.form.defaultSetFile);
@@ -105,7 +105,7 @@ TEST(StorageFolderSets, SaveAsThenExitStillWritesTheDefaultSet) {
     const std::string other = t.form.folderSetDir + "\\work.txt";
     t.sim.dialogs.saveAnswers.push_back(other);
 
-    folvaric::lincunweiClick(t.form);
+    folvaric::saveFolderSetAs(t.form);
     ASSERT_EQ(t.sim.dialogs.saveRequests.size(), 1u);
     const auto& asked = t.sim.dialogs.saveRequests[0];
     EXPECT_EQ(asked.initialDir, t.form.folderSetDir);
@@ -115,7 +115,7 @@ TEST(StorageFolderSets, SaveAsThenExitStillWritesTheDefaultSet) {
     EXPECT_EQ(t.file(other), SetFixture::pairs({{"Data", "C:\\Data"}}));
 
     t.addRow("More", "C:\\More", true);
-    folvaric::baocunjiheClick(t.form);  // the exit save
+    folvaric::saveDefaultFolderSet(t.form);  // the exit save
 
     EXPECT_EQ(t.file(t.form.defaultSetFile), SetFixture::pairs({{"Data", "C:\\Data"}, {"More", "C:\\More"}}));
     EXPECT_EQ(t.file(other), SetFixture::pairs({{"Data", "C:\\Data"}}));
@@ -126,11 +126,11 @@ TEST(StorageFolderSets, SaveAsRemembersTheLastNameAndCancelWritesNothing) {
     t.addRow("Data", "C:\\Data", true);
     const std::string other = t.form.folderSetDir + "\\work.txt";
     t.sim.dialogs.saveAnswers.push_back(other);
-    folvaric::lincunweiClick(t.form);
+    folvaric::saveFolderSetAs(t.form);
     t.form.folderSetFile = t.form.defaultSetFile;
     const int writes = t.sim.files.writes();
 
-    folvaric::lincunweiClick(t.form);  // cancelled
+    folvaric::saveFolderSetAs(t.form);  // cancelled
 
     ASSERT_EQ(t.sim.dialogs.saveRequests.size(), 2u);
     EXPECT_EQ(t.sim.dialogs.saveRequests[1].fileName, other);
@@ -146,13 +146,13 @@ TEST(StorageFolderSets, SavedNamesAndPathsComeBackByteForByte) {
     t.addRow(" spaced ", "C:\\a b ", true);
     t.addRow(gbk("我的电脑"), gbk("我的电脑"), true);
 
-    folvaric::baocunjiheClick(t.form);
+    folvaric::saveDefaultFolderSet(t.form);
     const std::string saved = t.file(t.form.defaultSetFile);
 
     EXPECT_EQ(saved,
               SetFixture::pairs(
                   {{gbk("资料") + trail5C, path}, {" spaced ", "C:\\a b "}, {gbk("我的电脑"), gbk("我的电脑")}}));
-    folvaric::baocunjiheClick(t.form);
+    folvaric::saveDefaultFolderSet(t.form);
     EXPECT_EQ(t.file(t.form.defaultSetFile), saved);  // saving twice: identical bytes
 }
 
@@ -164,7 +164,7 @@ TEST(StorageFolderSets, ASaveDuringARefreshKeepsTheFoldersTheRefreshHasNotListed
     t.addRow("A", "C:\\A", true);
     t.addRow("New", "C:\\New", true);  // ticked by the user meanwhile
 
-    folvaric::baocunjiheClick(t.form);
+    folvaric::saveDefaultFolderSet(t.form);
 
     EXPECT_EQ(t.file(t.form.defaultSetFile),
               SetFixture::pairs({{"A", "C:\\A"}, {"New", "C:\\New"}, {"Lost", "C:\\Lost"}}));
@@ -174,7 +174,7 @@ TEST(StorageFolderSets, AnExitWhileLostFoldersAreBeingReopenedStillSavesThem) {
     SetFixture t;
     t.sim.openExplorerWindow("C:\\Kept");
     const auto lost = t.sim.openExplorerWindow("C:\\Lost");
-    folvaric::suaxinClick(t.form);
+    folvaric::refreshFolderList(t.form);
     t.form.CheckListBox1.setChecked(t.rowOf("C:\\Kept"), true);
     t.form.CheckListBox1.setChecked(t.rowOf("C:\\Lost"), true);
     t.sim.closeWindow(lost);
@@ -183,10 +183,10 @@ TEST(StorageFolderSets, AnExitWhileLostFoldersAreBeingReopenedStillSavesThem) {
     t.sim.clock.everyPass([&] {
         if (saved || !t.form.refreshBusy || t.rowOf("C:\\Kept") < 0 || t.rowOf("C:\\Lost") >= 0) return;
         saved = true;
-        folvaric::baocunjiheClick(t.form);
+        folvaric::saveDefaultFolderSet(t.form);
     });
 
-    folvaric::suaxinClick(t.form);
+    folvaric::refreshFolderList(t.form);
 
     ASSERT_TRUE(saved);
     EXPECT_EQ(t.file(t.form.defaultSetFile), SetFixture::pairs({{"Kept", "C:\\Kept"}, {"Lost", "C:\\Lost"}}));
@@ -199,7 +199,7 @@ TEST(StorageFolderSets, LoadingAMissingFileIsReportedAndRefreshesNothing) {
     t.sim.files.removeFile(t.form.defaultSetFile);
     t.sim.openExplorerWindow("C:\\Data");
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(t.sim.dialogs.boxes[0].text, gbk("设置文件不存在,无法读取  ") + t.form.defaultSetFile);
@@ -213,7 +213,7 @@ TEST(StorageFolderSets, AnUnreadableFileIsBadDataAndRefreshesNothing) {
     t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Data", "C:\\Data"}}));
     t.sim.files.setUnreadable(t.form.defaultSetFile);
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     EXPECT_TRUE(t.boxShown(gbk("设置文件数据有错误！  ") + t.form.defaultSetFile));
     EXPECT_TRUE(t.sim.shell.calls.empty());
@@ -225,7 +225,7 @@ TEST(StorageFolderSets, LoadingReopensTheSavedFoldersWhoseWindowsAreGone) {
     t.sim.files.addFolder("C:\\Gone");
     t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Open", "C:\\Open"}, {"Gone", "C:\\Gone"}}));
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     EXPECT_EQ(t.beeps(), 0u);
     EXPECT_TRUE(t.hasWindowFor("Gone"));
@@ -241,12 +241,12 @@ TEST(StorageFolderSets, LoadingKeepsTheRowsThatAreAlreadyTicked) {
     t.sim.openExplorerWindow("C:\\Mine");
     t.sim.openExplorerWindow("C:\\Other");
     t.sim.openExplorerWindow("C:\\Saved");
-    folvaric::suaxinClick(t.form);
+    folvaric::refreshFolderList(t.form);
     ASSERT_GE(t.rowOf("C:\\Mine"), 0);
     t.form.CheckListBox1.setChecked(t.rowOf("C:\\Mine"), true);
     t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Saved", "C:\\Saved"}}));
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     EXPECT_TRUE(t.ticked("C:\\Mine"));
     EXPECT_TRUE(t.ticked("C:\\Saved"));
@@ -270,7 +270,7 @@ TEST(StorageFolderSets, EachRefusedEntryBeepsOnceAndTheOthersLoad) {
         if (c.first.back().second.empty()) bytes.resize(bytes.size() - 2);  // a lone last line
         t.sim.files.addFile(t.form.defaultSetFile, bytes);
 
-        folvaric::diaorumorenjiheClick(t.form);
+        folvaric::loadDefaultFolderSet(t.form);
 
         EXPECT_EQ(t.sim.sound.beeps, std::vector<std::uint32_t>(c.second, 0u)) << c.second << " refused";
         EXPECT_TRUE(t.hasWindowFor("Kept")) << c.second << " refused";
@@ -282,7 +282,7 @@ TEST(StorageFolderSets, ADeletedFolderIsRefusedWithABeepAndTheOthersAreReopened)
     t.sim.files.addFolder("C:\\Kept");
     t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Deleted", "C:\\Deleted"}, {"Kept", "C:\\Kept"}}));
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     EXPECT_EQ(t.beeps(), 1u);
     EXPECT_TRUE(t.hasWindowFor("Kept"));
@@ -295,7 +295,7 @@ TEST(StorageFolderSets, ANetworkPathIsRefusedEvenWhenTheShareIsReachable) {
     t.sim.files.addFolder("\\\\server\\share");
     t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"share", "\\\\server\\share"}}));
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     EXPECT_EQ(t.beeps(), 1u);
     EXPECT_TRUE(t.boxShown(gbk("文件夹集合文件为空的，无法载入")));
@@ -307,7 +307,7 @@ TEST(StorageFolderSets, TheComputerFolderIsAcceptedByEitherName) {
     t.sim.files.addFile(t.form.defaultSetFile,
                         SetFixture::pairs({{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}}));
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     EXPECT_EQ(t.beeps(), 0u);
     EXPECT_FALSE(t.boxShown(gbk("文件夹集合文件为空的，无法载入")));
@@ -323,7 +323,7 @@ TEST(StorageFolderSets, ThreeThousandAndOneEntriesLoadTheFirstThreeThousandAndBe
     bytes += "Last\r\nC:\\Last\r\n";  // would be re-opened if it were loaded
     t.sim.files.addFile(t.form.defaultSetFile, bytes);
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     EXPECT_EQ(t.beeps(), 1u);
     EXPECT_TRUE(t.ticked("C:\\A"));
@@ -337,13 +337,13 @@ TEST(StorageFolderSets, LoadingAnotherSetUsesTheOpenDialogAndCancelDoesNothing) 
     const std::string other = t.form.folderSetDir + "\\work.txt";
     t.sim.files.addFile(other, SetFixture::pairs({{"W", "C:\\W"}}));
 
-    folvaric::diaoruqitajiheClick(t.form);  // cancelled
+    folvaric::loadOtherFolderSet(t.form);  // cancelled
     EXPECT_TRUE(t.form.folderSetFile.empty());
     EXPECT_TRUE(t.sim.dialogs.boxes.empty());
     EXPECT_TRUE(t.sim.shell.calls.empty());
 
     t.sim.dialogs.openAnswers.push_back(other);
-    folvaric::diaoruqitajiheClick(t.form);
+    folvaric::loadOtherFolderSet(t.form);
 
     ASSERT_EQ(t.sim.dialogs.openRequests.size(), 2u);
     EXPECT_EQ(t.sim.dialogs.openRequests[1].filter, "text(*.txt)|*.txt");
@@ -362,7 +362,7 @@ TEST(StorageFolderSets, ALoadDuringARefreshIsRefusedAndLeavesThatRefreshsFolders
     const std::vector<folvaric::FolderRow> running{{"Running", "C:\\Running", 0}};
     t.form.runningRefreshFolders = &running;
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     EXPECT_TRUE(t.boxShown(gbk("正在刷新，文件夹集合没有载入，请在刷新结束后再调入")));
     EXPECT_EQ(running, (std::vector<folvaric::FolderRow>{{"Running", "C:\\Running", 0}}));
@@ -374,7 +374,7 @@ TEST(StorageFolderSets, AHugeFileIsRefusedWithAClearMessage) {
     SetFixture t;
     t.sim.files.addFile(t.form.defaultSetFile, std::string(100u * 1024 * 1024 + 1, 'x'));
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(t.sim.dialogs.boxes[0].text,
@@ -388,7 +388,7 @@ TEST(StorageFolderSets, AMegabyteNameIsLoadedAndItsFolderReopened) {
     t.sim.files.addFolder("C:\\A");
     t.sim.files.addFile(t.form.defaultSetFile, std::string(1024 * 1024, 'N') + "\r\nC:\\A");
 
-    folvaric::diaorumorenjiheClick(t.form);
+    folvaric::loadDefaultFolderSet(t.form);
 
     EXPECT_EQ(t.beeps(), 0u);
     EXPECT_TRUE(t.hasWindowFor("A"));
@@ -402,7 +402,7 @@ TEST(StorageFolderSets, BinaryGarbageNeverCrashes) {
         for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
         t.sim.files.addFile(t.form.defaultSetFile, bytes);
 
-        folvaric::diaorumorenjiheClick(t.form);
+        folvaric::loadDefaultFolderSet(t.form);
 
         EXPECT_TRUE(t.boxShown(gbk("文件夹集合文件为空的，无法载入"))) << round;
         EXPECT_EQ(t.form.runningRefreshFolders, nullptr);

@@ -20,9 +20,9 @@ struct FaultFixture : testing_support::Fixture {
         form.listFontColor = 0x00123456u;
         form.trayOption = 0;
         form.iconFileName = gbk("红.ico");
-        form.suofang.setChecked(false);
-        form.zidongsuaxin.setChecked(true);
-        form.qidongdiaoru.setChecked(false);
+        form.settingsMenu.scaleControls.setChecked(false);
+        form.settingsMenu.autoRefresh.setChecked(true);
+        form.settingsMenu.loadSetAtStart.setChecked(false);
         sim.files.addFile(form.settingsFilePath,
                           "16\r\n" + gbk("宋体") + "\r\n-16777208\r\n1\r\n" + gbk("蓝.ico") + "\r\n1\r\n0\r\n1\r\n");
 
@@ -43,8 +43,8 @@ struct SaveCase {
 
 std::vector<SaveCase> saves() {
     return {
-        {"set", folvaric::baocunClick, [](const folvaric::Form1& f) { return f.settingsFilePath; }},
-        {"default set", folvaric::baocunjiheClick, [](const folvaric::Form1& f) { return f.defaultSetFile; }},
+        {"set", folvaric::saveSettings, [](const folvaric::Form1& f) { return f.settingsFilePath; }},
+        {"default set", folvaric::saveDefaultFolderSet, [](const folvaric::Form1& f) { return f.defaultSetFile; }},
     };
 }
 
@@ -103,7 +103,7 @@ TEST(StorageSaveFaults, ASaveAsIntoAMissingFolderFailsWithoutCreatingAnything) {
     const std::size_t filesBefore = t.sim.files.fileCount();
 
     try {
-        folvaric::lincunweiClick(t.form);
+        folvaric::saveFolderSetAs(t.form);
         ADD_FAILURE() << "the save reported success";
     } catch (const platform::FileError& e) {
         EXPECT_EQ(std::string(e.what()), sim::fs_text::pathNotFound());

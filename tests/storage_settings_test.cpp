@@ -16,11 +16,11 @@ struct SettingsFixture : testing_support::Fixture {
     SettingsFixture() {
         // The form as it is designed: tray option ticked with its icon shown, and
         // "load the last record at start" ticked.
-        form.xiansituopan.setChecked(true);
+        form.settingsMenu.showInTray.setChecked(true);
         form.trayOption = -1;
-        form.qidongdiaoru.setChecked(true);
-        form.zidongsuaxin.setChecked(false);
-        form.suofang.setChecked(true);
+        form.settingsMenu.loadSetAtStart.setChecked(true);
+        form.settingsMenu.autoRefresh.setChecked(false);
+        form.settingsMenu.scaleControls.setChecked(true);
         sim.files.addFolder(iconDir);
     }
 
@@ -54,15 +54,15 @@ TEST(StorageSettings, TheDeliveredKindOfFileLoadsSilentlyAndPutsTheIconEverywher
     SettingsFixture t;
     t.sim.files.addFile(t.iconDir + "\\" + gbk("蓝.ico"), "icon");
     t.writeSet({"16", gbk("宋体"), "-16777208", "1", gbk("蓝.ico"), "1", "0", "1"});
-    t.form.zidongsuaxin.setChecked(true);
-    t.form.qidongdiaoru.setChecked(false);
+    t.form.settingsMenu.autoRefresh.setChecked(true);
+    t.form.settingsMenu.loadSetAtStart.setChecked(false);
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.sim.dialogs.boxes.empty());
-    EXPECT_TRUE(t.form.qidongdiaoru.checked());
-    EXPECT_FALSE(t.form.zidongsuaxin.checked());
-    EXPECT_TRUE(t.form.xiansituopan.checked());
+    EXPECT_TRUE(t.form.settingsMenu.loadSetAtStart.checked());
+    EXPECT_FALSE(t.form.settingsMenu.autoRefresh.checked());
+    EXPECT_TRUE(t.form.settingsMenu.showInTray.checked());
     EXPECT_TRUE(t.form.TrayIcon1.visible);
     EXPECT_NE(t.form.trayOption, 0);
     const std::string iconPath = t.form.appDir + "\\" + gbk("图标") + "\\" + gbk("蓝.ico");
@@ -81,7 +81,7 @@ TEST(StorageSettings, AppliesFontAndScaleFromTheFile) {
     t.form.CheckListBox1.font.bold = true;  // chosen in the font dialog earlier in this run
     t.writeSet(t.validLines());
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.sim.dialogs.boxes.empty());
     EXPECT_EQ(t.form.listFontSize, 20);
@@ -92,8 +92,8 @@ TEST(StorageSettings, AppliesFontAndScaleFromTheFile) {
     EXPECT_EQ(t.form.CheckListBox1.font.color, 255u);
     EXPECT_TRUE(t.form.CheckListBox1.font.bold);  // the style is not stored, so it stays
     EXPECT_EQ(t.form.scaleOption, 0);
-    EXPECT_TRUE(t.form.zidongsuaxin.checked());
-    EXPECT_FALSE(t.form.qidongdiaoru.checked());
+    EXPECT_TRUE(t.form.settingsMenu.autoRefresh.checked());
+    EXPECT_FALSE(t.form.settingsMenu.loadSetAtStart.checked());
 }
 
 TEST(StorageSettings, TrayValueZeroTakesTheIconOutOfTheTray) {
@@ -102,24 +102,24 @@ TEST(StorageSettings, TrayValueZeroTakesTheIconOutOfTheTray) {
     values[3] = "0";
     t.writeSet(values);
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.sim.dialogs.boxes.empty());
-    EXPECT_FALSE(t.form.xiansituopan.checked());
+    EXPECT_FALSE(t.form.settingsMenu.showInTray.checked());
     EXPECT_EQ(t.form.trayOption, 0);
     EXPECT_FALSE(t.form.TrayIcon1.visible);
 }
 
 TEST(StorageSettings, TrayValueOnePutsTheIconBackWhenTheOptionWasOff) {
     SettingsFixture t;
-    t.form.xiansituopan.setChecked(false);
+    t.form.settingsMenu.showInTray.setChecked(false);
     t.form.trayOption = 0;
     t.form.TrayIcon1.visible = false;
     t.writeSet(t.validLines());
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
-    EXPECT_TRUE(t.form.xiansituopan.checked());
+    EXPECT_TRUE(t.form.settingsMenu.showInTray.checked());
     EXPECT_NE(t.form.trayOption, 0);
     EXPECT_TRUE(t.form.TrayIcon1.visible);
 }
@@ -141,18 +141,18 @@ TEST_P(StorageSettingsRejected, ShowsTheErrorAppliesNothingButLinesFiveSevenAndE
     values[static_cast<std::size_t>(GetParam().line - 1)] = gbk(GetParam().value);
     t.writeSet(values);
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.onlyBox(t.badDataText()));
     t.expectFontDefaultsInMemory();
     EXPECT_EQ(t.form.CheckListBox1.font, listFontBefore);
-    EXPECT_TRUE(t.form.xiansituopan.checked());
+    EXPECT_TRUE(t.form.settingsMenu.showInTray.checked());
     EXPECT_EQ(t.form.trayOption, -1);
     EXPECT_EQ(t.form.scaleOption, -1);
     EXPECT_EQ(t.form.iconFileName, GetParam().line == 5 ? std::string() : gbk("蓝.ico"));
     EXPECT_TRUE(t.form.appIconFile.empty());
-    EXPECT_TRUE(t.form.zidongsuaxin.checked());   // line 7 says 1
-    EXPECT_FALSE(t.form.qidongdiaoru.checked());  // line 8 says 0
+    EXPECT_TRUE(t.form.settingsMenu.autoRefresh.checked());      // line 7 says 1
+    EXPECT_FALSE(t.form.settingsMenu.loadSetAtStart.checked());  // line 8 says 0
 }
 
 INSTANTIATE_TEST_SUITE_P(StorageSettings, StorageSettingsRejected,
@@ -171,18 +171,18 @@ TEST(StorageSettings, AValueTakesEffectOnlyWhenItsLineWasRead) {
     for (const auto& c : cases) {
         SettingsFixture t;
         t.form.iconFileName = "old.ico";
-        t.form.zidongsuaxin.setChecked(true);  // an unread line would read as 0
+        t.form.settingsMenu.autoRefresh.setChecked(true);  // an unread line would read as 0
         auto values = t.validLines();
         values[6] = "0";
         values[static_cast<std::size_t>(c.badLine - 1)] = "1x";
         t.writeSet(values);
 
-        folvaric::congdiaoruseziClick(t.form);
+        folvaric::loadSettings(t.form);
 
         EXPECT_TRUE(t.onlyBox(t.badDataText())) << "bad line " << c.badLine;
         EXPECT_EQ(t.form.iconFileName, c.iconTaken ? gbk("蓝.ico") : "old.ico") << "bad line " << c.badLine;
-        EXPECT_EQ(t.form.zidongsuaxin.checked(), !c.autoRefreshTaken) << "bad line " << c.badLine;
-        EXPECT_EQ(t.form.qidongdiaoru.checked(), !c.loadLastSetTaken) << "bad line " << c.badLine;
+        EXPECT_EQ(t.form.settingsMenu.autoRefresh.checked(), !c.autoRefreshTaken) << "bad line " << c.badLine;
+        EXPECT_EQ(t.form.settingsMenu.loadSetAtStart.checked(), !c.loadLastSetTaken) << "bad line " << c.badLine;
         t.expectFontDefaultsInMemory();
     }
 }
@@ -193,7 +193,7 @@ TEST(StorageSettings, NumbersPastTheRangeOfAnIntegerAreErrors) {
     values[0] = "99999999999";
     t.writeSet(values);
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.onlyBox(t.badDataText()));
 }
@@ -203,7 +203,7 @@ TEST(StorageSettings, IconExtensionIsComparedWithoutCase) {
     t.sim.files.addFile(t.iconDir + "\\BLUE.ICO", "icon");
     t.writeSet(t.validLines("BLUE.ICO"));
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.sim.dialogs.boxes.empty());
     EXPECT_EQ(t.form.appIconFile, t.iconDir + "\\BLUE.ICO");
@@ -216,7 +216,7 @@ TEST(StorageSettings, AMissingIconOrAnotherExtensionChangesNoIconSilently) {
         t.sim.files.addFile(t.iconDir + "\\blue.bmp", "bitmap");
         t.writeSet(t.validLines(name));
 
-        folvaric::congdiaoruseziClick(t.form);
+        folvaric::loadSettings(t.form);
 
         EXPECT_TRUE(t.sim.dialogs.boxes.empty()) << name;
         EXPECT_EQ(t.form.iconFileName, name);
@@ -233,14 +233,14 @@ TEST(StorageSettings, AMissingFileIsReportedAndResetsOnlyTheFontValues) {
     t.form.iconFileName = "keep.ico";
     const platform::FontChoice listFontBefore = t.form.CheckListBox1.font;
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.onlyBox(gbk("设置文件不存在,无法读取  ") + t.form.settingsFilePath));
     t.expectFontDefaultsInMemory();
     EXPECT_EQ(t.form.CheckListBox1.font, listFontBefore);
     EXPECT_EQ(t.form.iconFileName, "keep.ico");
-    EXPECT_TRUE(t.form.qidongdiaoru.checked());
-    EXPECT_TRUE(t.form.xiansituopan.checked());
+    EXPECT_TRUE(t.form.settingsMenu.loadSetAtStart.checked());
+    EXPECT_TRUE(t.form.settingsMenu.showInTray.checked());
 }
 
 TEST(StorageSettings, AnUnreadableFileIsReportedAsBadData) {
@@ -248,22 +248,22 @@ TEST(StorageSettings, AnUnreadableFileIsReportedAsBadData) {
     t.writeSet(t.validLines());
     t.sim.files.setUnreadable(t.form.settingsFilePath);
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.onlyBox(t.badDataText()));
-    EXPECT_TRUE(t.form.qidongdiaoru.checked());
+    EXPECT_TRUE(t.form.settingsMenu.loadSetAtStart.checked());
 }
 
 TEST(StorageSettings, ValuesMissingAtTheEndReadAsZeroAndEmpty) {
     SettingsFixture t;
-    t.form.zidongsuaxin.setChecked(true);
+    t.form.settingsMenu.autoRefresh.setChecked(true);
     t.writeSet({"16", gbk("宋体"), "0"});
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.onlyBox(t.badDataText()));  // line 5 is empty
-    EXPECT_FALSE(t.form.zidongsuaxin.checked());
-    EXPECT_FALSE(t.form.qidongdiaoru.checked());
+    EXPECT_FALSE(t.form.settingsMenu.autoRefresh.checked());
+    EXPECT_FALSE(t.form.settingsMenu.loadSetAtStart.checked());
 }
 
 TEST(StorageSettings, ReadingRulesForBlanksTrailingTextLineBreaksAndExtraLines) {
@@ -273,15 +273,15 @@ TEST(StorageSettings, ReadingRulesForBlanksTrailingTextLineBreaksAndExtraLines) 
     t.writeSet(" \t20 points\r\n" + gbk("黑体") + "\r\n\t-16777208\r1\n" + gbk("蓝.ico") +
                "\r\n0 \r\n1\r\n0\r\nextra line\r\n7");
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.sim.dialogs.boxes.empty());
     EXPECT_EQ(t.form.listFontSize, 20);
     EXPECT_EQ(t.form.listFontName, gbk("黑体"));
     EXPECT_EQ(t.form.listFontColor, 0xFF000008u);
     EXPECT_EQ(t.form.iconFileName, gbk("蓝.ico"));
-    EXPECT_TRUE(t.form.zidongsuaxin.checked());
-    EXPECT_FALSE(t.form.qidongdiaoru.checked());
+    EXPECT_TRUE(t.form.settingsMenu.autoRefresh.checked());
+    EXPECT_FALSE(t.form.settingsMenu.loadSetAtStart.checked());
 }
 
 TEST(StorageSettings, AFileWithoutAFinalLineBreakLoads) {
@@ -290,10 +290,10 @@ TEST(StorageSettings, AFileWithoutAFinalLineBreakLoads) {
     bytes.resize(bytes.size() - 2);
     t.writeSet(bytes);
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.sim.dialogs.boxes.empty());
-    EXPECT_FALSE(t.form.qidongdiaoru.checked());
+    EXPECT_FALSE(t.form.settingsMenu.loadSetAtStart.checked());
 }
 
 TEST(StorageSettings, InvalidGbkInTheFontNameIsKeptAsBytes) {
@@ -302,7 +302,7 @@ TEST(StorageSettings, InvalidGbkInTheFontNameIsKeptAsBytes) {
     values[1] = std::string("A\x81", 2);  // a lead byte with no trail byte before the line break
     t.writeSet(values);
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.sim.dialogs.boxes.empty());
     EXPECT_EQ(t.form.listFontName, std::string("A\x81", 2));
@@ -317,10 +317,10 @@ TEST(StorageSettings, AHugeFileIsRefusedWithAClearMessageAndNothingApplied) {
     bytes.clear();
     bytes.shrink_to_fit();
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     EXPECT_TRUE(t.onlyBox(gbk("设置文件太大，不是本程序的设置文件，无法读取  ") + t.form.settingsFilePath));
-    EXPECT_TRUE(t.form.qidongdiaoru.checked());
+    EXPECT_TRUE(t.form.settingsMenu.loadSetAtStart.checked());
     EXPECT_TRUE(t.form.iconFileName.empty());
 }
 
@@ -330,7 +330,7 @@ TEST(StorageSettings, AMegabyteLineIsRefusedAsTooLarge) {
     values[1] = std::string(1024 * 1024, 'F');
     t.writeSet(values);
 
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
     ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
     EXPECT_EQ(t.sim.dialogs.boxes[0].text,
@@ -346,7 +346,7 @@ TEST(StorageSettings, BinaryGarbageNeverCrashesAndAtMostOneBoxAppears) {
         for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
         t.writeSet(bytes);
 
-        folvaric::congdiaoruseziClick(t.form);
+        folvaric::loadSettings(t.form);
 
         ASSERT_LE(t.sim.dialogs.boxes.size(), 1u) << round;
         if (t.sim.dialogs.boxes.empty()) {
@@ -363,10 +363,10 @@ TEST(StorageSettings, SaveAfterLoadWritesTheSameEightLinesBack) {
     const std::string original =
         SettingsFixture::lines({"16", gbk("宋体"), "-16777208", "1", gbk("蓝.ico"), "1", "0", "1"});
     t.writeSet(original);
-    folvaric::congdiaoruseziClick(t.form);
-    t.form.suofang.setChecked(t.form.scaleOption != 0);  // as the next showing does
+    folvaric::loadSettings(t.form);
+    t.form.settingsMenu.scaleControls.setChecked(t.form.scaleOption != 0);  // as the next showing does
 
-    folvaric::baocunClick(t.form);
+    folvaric::saveSettings(t.form);
 
     EXPECT_EQ(t.setFile(), original);
 }
@@ -378,11 +378,11 @@ TEST(StorageSettings, SaveWritesAnyNonZeroTrayValueAsOneAndTheTicksAsZeroOrOne) 
     t.form.listFontColor = 0x00FF8040u;
     t.form.trayOption = -1;
     t.form.iconFileName = gbk("蓝.ico");
-    t.form.suofang.setChecked(false);
-    t.form.zidongsuaxin.setChecked(true);
-    t.form.qidongdiaoru.setChecked(false);
+    t.form.settingsMenu.scaleControls.setChecked(false);
+    t.form.settingsMenu.autoRefresh.setChecked(true);
+    t.form.settingsMenu.loadSetAtStart.setChecked(false);
 
-    folvaric::baocunClick(t.form);
+    folvaric::saveSettings(t.form);
 
     EXPECT_EQ(t.setFile(), SettingsFixture::lines({"12", gbk("黑体"), "16744512", "1", gbk("蓝.ico"), "0", "1", "0"}));
 }
@@ -390,11 +390,11 @@ TEST(StorageSettings, SaveWritesAnyNonZeroTrayValueAsOneAndTheTicksAsZeroOrOne) 
 TEST(StorageSettings, SavingTwiceGivesIdenticalBytes) {
     SettingsFixture t;
     t.writeSet(t.validLines());
-    folvaric::congdiaoruseziClick(t.form);
+    folvaric::loadSettings(t.form);
 
-    folvaric::baocunClick(t.form);
+    folvaric::saveSettings(t.form);
     const std::string first = t.setFile();
-    folvaric::baocunClick(t.form);
+    folvaric::saveSettings(t.form);
 
     EXPECT_EQ(t.setFile(), first);
     EXPECT_EQ(t.sim.files.fileCount(), 1u);  // no scratch file left behind
@@ -403,17 +403,17 @@ TEST(StorageSettings, SavingTwiceGivesIdenticalBytes) {
 TEST(StorageSettings, TheExitSaveAfterAStartWithoutASettingsFileWritesAFileTheNextStartAccepts) {
     SettingsFixture t;
     t.sim.files.addFile(t.iconDir + "\\" + gbk("默认.ico"), "icon");
-    folvaric::congdiaoruseziClick(t.form);  // start-up: the file is missing
+    folvaric::loadSettings(t.form);  // start-up: the file is missing
     ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
 
-    folvaric::baocunClick(t.form);  // exit
+    folvaric::saveSettings(t.form);  // exit
     EXPECT_EQ(t.setFile(),
               SettingsFixture::lines({"16", gbk("宋体"), "-16777208", "1", gbk("默认.ico"), "1", "0", "1"}));
 
     SettingsFixture next;  // the next start
     next.sim.files.addFile(next.iconDir + "\\" + gbk("默认.ico"), "icon");
     next.writeSet(t.setFile());
-    folvaric::congdiaoruseziClick(next.form);
+    folvaric::loadSettings(next.form);
     EXPECT_TRUE(next.sim.dialogs.boxes.empty());
     EXPECT_EQ(next.form.appIconFile, next.iconDir + "\\" + gbk("默认.ico"));
 }
@@ -423,11 +423,11 @@ TEST(StorageSettings, ASaveWithoutAnyLoadStillWritesLoadableValues) {
     t.form.listFontName.clear();
     t.form.listFontSize = 0;
 
-    folvaric::baocunClick(t.form);
+    folvaric::saveSettings(t.form);
 
     SettingsFixture next;
     next.writeSet(t.setFile());
-    folvaric::congdiaoruseziClick(next.form);
+    folvaric::loadSettings(next.form);
     EXPECT_TRUE(next.sim.dialogs.boxes.empty());
     EXPECT_EQ(next.form.listFontName, gbk("宋体"));
     EXPECT_EQ(next.form.listFontSize, 16);
@@ -441,7 +441,7 @@ TEST(StorageSettings, AFailedSaveReachesTheCallerWithTheSystemTextAndKeepsTheOld
     t.sim.files.setReadOnlyFolder(t.form.appDir);
 
     try {
-        folvaric::baocunClick(t.form);
+        folvaric::saveSettings(t.form);
         ADD_FAILURE() << "the save reported success";
     } catch (const platform::FileError& e) {
         EXPECT_EQ(std::string(e.what()), sim::fs_text::accessDenied());

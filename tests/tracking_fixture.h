@@ -58,12 +58,12 @@ struct TrackingFixture : testing_support::Fixture, ::testing::Test {
     // The program after start-up, on Windows 7 unless a test says otherwise.
     void running() {
         shown();
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
     }
     // The user presses Refresh: the program is the active window.
     void refreshFromProgram() {
         sim.windows.setActive(sim.app.mainWindow());
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
     }
     // The same with a folder set being loaded: its entries are protected first.
     void refreshLoading(std::vector<folvaric::FolderRow> loadedSet) {

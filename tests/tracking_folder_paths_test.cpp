@@ -52,13 +52,13 @@ struct Scene : testing_support::Fixture {
         shown();
         sim.explorer.options.style = sim::ExplorerStyle::Win7;
         sim.explorer.options.titleMode = sim::TitleMode::FullPath;
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
         sim.files.addFile(form.defaultSetFile, "");
         sim.files.setCurrentFolder("C:\\t");
     }
     void refresh() {
         sim.windows.setActive(sim.app.mainWindow());
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
     }
     Paths windows() {
         Paths titles;
@@ -90,10 +90,10 @@ struct Scene : testing_support::Fixture {
             refresh();
         } else {
             sim.files.addFile(form.defaultSetFile, c.setFile);
-            folvaric::diaorumorenjiheClick(form);
+            folvaric::loadDefaultFolderSet(form);
         }
         sim.clock.processMessages();
-        folvaric::baocunjiheClick(form);
+        folvaric::saveDefaultFolderSet(form);
     }
 };
 
@@ -254,7 +254,7 @@ TEST(FolderPaths, AFolderGbkCannotNameIsNotSavedAndTheUserIsTold) {
     s.sim.explorer.openFolder("D:\\??");  // a Korean name, as the program reads it
     s.refresh();
     for (int i = 0; i < s.form.table.size(); ++i) s.form.CheckListBox1.setChecked(i, true);
-    folvaric::baocunjiheClick(s.form);
+    folvaric::saveDefaultFolderSet(s.form);
     EXPECT_EQ(s.sim.files.contents(s.form.defaultSetFile), pairs({"Data", "D:\\Data"}));
     ASSERT_EQ(s.sim.dialogs.boxes.size(), 1u);
     EXPECT_NE(s.sim.dialogs.boxes[0].text.find("\r\nD:\\??"), std::string::npos);

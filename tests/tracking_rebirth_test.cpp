@@ -192,7 +192,7 @@ TEST_F(RebirthTest, OnOlderSystemsTheProgramComesBackInFrontWithoutASecondRefres
     int restores = 0;
     sim.app.onRestore = [&] {  // the automatic refresh on restore
         ++restores;
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
     };
     refreshFromProgram();
     EXPECT_EQ(sim.app.minimiseCount, 1);
@@ -206,7 +206,7 @@ TEST_F(RebirthTest, OnOlderSystemsTheProgramComesBackInFrontWithoutASecondRefres
 TEST_F(RebirthTest, NotStartedFromTheProgramOnlyTheSizingMessagesAreShown) {
     protectAndClose({"D:\\Data", "D:\\Other"}, {"D:\\Data"}, {"D:\\Data"});
     sim.windows.setActive(sim.findByTitle("Other"));
-    folvaric::suaxinClick(form);
+    folvaric::refreshFolderList(form);
     EXPECT_EQ(statusHistory, (Strings{kSizing}));
     EXPECT_EQ(form.lastRefresh.reborn, 1);
 }
@@ -218,7 +218,7 @@ TEST_F(RebirthTest, ARefusedMoveIsReportedAndStillCounts) {
         if (h != 0) sim.window(h).refusesMove = true;
     });
     sim.windows.setActive(sim.findByTitle("Other"));
-    folvaric::suaxinClick(form);
+    folvaric::refreshFolderList(form);
     EXPECT_EQ(statusHistory, (Strings{kSizing, gbk("无法记忆窗口大小：") + "Data"}));
     EXPECT_EQ(form.lastRefresh.reborn, 1);
 }
@@ -238,7 +238,7 @@ TEST_F(RebirthTest, ALoadedFolderSetComesFirst) {
 TEST_F(RebirthTest, SortingTheListDuringTheWaitsChangesNothingOfTheRebirth) {
     protectAndClose({"D:\\Data", "D:\\Other"}, {"D:\\Data", "D:\\Other"}, {"D:\\Data"});
     sim.clock.everyPass([this] {
-        if (form.refreshBusy) folvaric::baohupaixvClick(form);
+        if (form.refreshBusy) folvaric::sortByProtection(form);
     });
     refreshFromProgram();
     EXPECT_EQ(rowNames(), (Strings{"Other", "Data"}));

@@ -116,7 +116,7 @@ TEST_F(RefreshTest, WithoutReadablePathsTheLastWordIsThatProtectionIsBroken) {
 TEST_F(RefreshTest, StartUpRefreshWritesNoStatusText) {
     sim.openExplorerWindow("D:\\A");
     sim.openExplorerWindow("D:\\B");
-    folvaric::suaxinClick(form);  // FormCreate: not shown, start-up not finished
+    folvaric::refreshFolderList(form);  // FormCreate: not shown, start-up not finished
     tick("D:\\A");
     sim.closeWindow(sim.findByTitle("A"));
     form.formShown = true;  // shown, but start-up still running
@@ -140,7 +140,7 @@ TEST_F(RefreshTest, ButtonIsDisabledAndASecondRefreshFromThePumpChangesNothing) 
         ++nestedTries;
         buttonEnabledWhileBusy = buttonEnabledWhileBusy && form.Button4.enabled();
         const auto before = observe();
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
         EXPECT_EQ(observe(), before);
     });
     refreshFromProgram();
@@ -164,7 +164,7 @@ TEST_F(RefreshTest, ASecondRefreshFromInsideAMessageBoxChangesNothing) {
     sim.dialogs.answer = [&](const sim::MessageBoxRecord&) {
         ++answered;
         const auto before = observe();
-        folvaric::suaxinClick(form);
+        folvaric::refreshFolderList(form);
         EXPECT_EQ(observe(), before);
         return platform::mb::IdOk;
     };

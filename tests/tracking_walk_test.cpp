@@ -157,10 +157,10 @@ TEST_F(WalkTest, OnlyTheNewerGenerationIsNamed) {
     xp.minorVersion = 1;
     sim.windows.setVersion(xp);
     form.osGeneration = "stale";
-    folvaric::caozuoxitongbanben(form);
+    folvaric::detectWindowsGeneration(form);
     EXPECT_EQ(form.osGeneration, "");
     sim.windows.setVersion(platform::VersionRecord{});  // 6.1
-    folvaric::caozuoxitongbanben(form);
+    folvaric::detectWindowsGeneration(form);
     EXPECT_EQ(form.osGeneration, "vista or win7");
 }
 

@@ -64,7 +64,7 @@ TEST_F(Windows11Test, EachGenerationIsToldByItsVersionNumbers) {
         platform::VersionRecord v = windowsVersion(c.major, c.minor, c.build);
         v.platformId = c.platformId;
         sim.windows.setVersion(v);
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
         EXPECT_EQ(form.windowsGeneration, c.generation) << c.major << "." << c.minor << "." << c.build;
         // Everything after XP reads the path as Vista and 7 do, and keeps the program behind new windows.
         EXPECT_EQ(form.osGeneration.empty(), c.generation <= WindowsGeneration::Xp) << c.build;
@@ -101,7 +101,7 @@ TEST_F(Windows11Test, PathsComeFromTheAddressControlOrElseFromTheShellsList) {
         sim.windows.setVersion(build == 2600   ? windowsVersion(5, 1, build)
                                : build == 7601 ? windowsVersion(6, 1, build)
                                                : windowsVersion(10, 0, build));
-        folvaric::caozuoxitongbanben(form);
+        folvaric::detectWindowsGeneration(form);
         sim.explorer.options.shellListWorks = c.listWorks;
         sim.explorer.options.xpAddressShowsFullPath = !c.xpAddressShowsName;
         sim.openExplorerWindow("C:\\Data");
@@ -113,13 +113,13 @@ TEST_F(Windows11Test, PathsComeFromTheAddressControlOrElseFromTheShellsList) {
         sim.openExplorerWindow(computer);
         sim.explorer.openSpecialView(gbk("回收站"));
         if (form.formShown) {
-            form.suaxin.userClick();
+            form.editMenu.refresh.userClick();
         } else {
             start();
         }
         const int queries = sim.explorer.shellListQueries();
         sim.windows.setActive(sim.app.mainWindow());
-        form.suaxin.userClick();
+        form.editMenu.refresh.userClick();
         EXPECT_EQ(paths(), c.paths) << static_cast<int>(c.style);
         EXPECT_EQ(sim.explorer.shellListQueries() - queries, c.listQueries) << static_cast<int>(c.style);
         EXPECT_EQ(status() == gbk("刷新结束，文件夹自动重生保护失效，失去的文件夹无法恢复"), c.protectionBroken);
@@ -137,7 +137,7 @@ TEST_F(Windows11Test, ADuplicateWindowWithOtherTabsIsKept) {
             sim.explorer.selectTab(lower, 0);
         }
         const WindowHandle upper = sim.openExplorerWindow("C:\\Data");
-        form.suaxin.userClick();
+        form.editMenu.refresh.userClick();
         sim.clock.processMessages();
         EXPECT_EQ(sim.windows.exists(lower), otherTab);
         EXPECT_TRUE(sim.windows.exists(upper));
@@ -172,13 +172,13 @@ TEST_F(Windows11Test, ATabbedWindowIsProtectedWithItsTabsRebornSavedAndLoaded) {
     EXPECT_EQ(paths(), (Strings{"C:\\Work", "C:\\Data"}));
 
     form.CheckListBox1.userToggle(row("Data"));
-    form.jisuan.userClick();
+    form.editMenu.countWindows.userClick();
     ASSERT_FALSE(sim.dialogs.boxes.empty());
     EXPECT_EQ(sim.dialogs.boxes.back().text, gbk("窗口总数量=2，选择的受保护数量=1，实际有效的受保护数量=1"));
 
     // Another tab brought to the front: the same window, still ticked, and nothing is lost.
     sim.explorer.selectTab(tabbed, 0);
-    form.suaxin.userClick();
+    form.editMenu.refresh.userClick();
     EXPECT_EQ(items(), (Strings{"Work", "Old"}));
     EXPECT_TRUE(form.CheckListBox1.checked(row("Old")));
     EXPECT_EQ(status(), gbk("刷新结束，有效的受保护文件夹一个也没有被系统关闭"));
@@ -186,7 +186,7 @@ TEST_F(Windows11Test, ATabbedWindowIsProtectedWithItsTabsRebornSavedAndLoaded) {
     EXPECT_EQ(fileText(defaultSetPath()), "Old\r\nC:\\Old\r\nData\r\nC:\\Data\r\n");
 
     sim.closeWindow(tabbed);
-    form.suaxin.userClick();
+    form.editMenu.refresh.userClick();
     EXPECT_EQ(status(), gbk("文件夹自动重生过程结束，共恢复文件夹数2个"));
     EXPECT_EQ(items(), (Strings{"Work", "Old", "Data"}));
     EXPECT_TRUE(form.CheckListBox1.checked(row("Old")) && form.CheckListBox1.checked(row("Data")));
@@ -195,7 +195,7 @@ TEST_F(Windows11Test, ATabbedWindowIsProtectedWithItsTabsRebornSavedAndLoaded) {
     EXPECT_EQ(sim.window(reborn).rect, (platform::Rect{0, 0, 1024, 738}));
 
     form.CheckListBox1.select(row("Work"));
-    form.guanbidange.userClick();
+    form.editMenu.closeOne.userClick();
     sim.clock.processMessages();
     EXPECT_FALSE(sim.windows.exists(work));
     EXPECT_EQ(items(), (Strings{"Old", "Data"}));
@@ -204,9 +204,9 @@ TEST_F(Windows11Test, ATabbedWindowIsProtectedWithItsTabsRebornSavedAndLoaded) {
         sim.closeWindow(form.table[row(name)].window);
         form.CheckListBox1.userToggle(row(name));
     }
-    form.suaxin.userClick();
+    form.editMenu.refresh.userClick();
     EXPECT_EQ(items(), Strings{});
-    form.diaorumorenjihe.userClick();
+    form.fileMenu.loadDefaultSet.userClick();
     EXPECT_EQ(items(), (Strings{"Old", "Data"}));
     EXPECT_TRUE(form.CheckListBox1.checked(0) && form.CheckListBox1.checked(1));
     EXPECT_TRUE(sim.windows.exists(form.table[0].window));

@@ -4,8 +4,8 @@
 namespace folvaric {
 
 // The program came back from the minimised state (taskbar, tray, or its own commands).
-void ApplicationEvents1Restore(Form1& f) {
-    if (f.zidongsuaxin.checked() && f.formShown && !f.refreshBusy) suaxinClick(f);
+void programRestored(Form1& f) {
+    if (f.settingsMenu.autoRefresh.checked() && f.formShown && !f.refreshBusy) refreshFolderList(f);
 }
 
 }  // namespace folvaric

@@ -31,112 +31,110 @@ void bind(Form1& f, controls::MenuItem& item, Handler h) {
 }
 
 void bindFileMenu(Form1& f) {
-    bind(f, f.baocunjihe, baocunjiheClick);
-    bind(f, f.lincunwei, lincunweiClick);
-    bind(f, f.diaorumorenjihe, diaorumorenjiheClick);
-    bind(f, f.diaoruqitajihe, diaoruqitajiheClick);
+    bind(f, f.fileMenu.saveDefaultSet, saveDefaultFolderSet);
+    bind(f, f.fileMenu.saveSetAs, saveFolderSetAs);
+    bind(f, f.fileMenu.loadDefaultSet, loadDefaultFolderSet);
+    bind(f, f.fileMenu.loadOtherSet, loadOtherFolderSet);
 }
 
 void bindEditMenu(Form1& f) {
-    bind(f, f.quanbuxuanze, quanbuxuanzeClick);
-    bind(f, f.quanbubuxuan, quanbubuxuanClick);
-    bind(f, f.fanxiangxuanze, fanxiangxuanzeClick);
-    bind(f, f.quanbuzuixiaohua, quanbuzuixiaohuaClick);
-    bind(f, f.quanbuzuidahua, quanbuzuidahuaClick);
-    bind(f, f.dangezuixiaohua, dangezuixiaohuaClick);
-    bind(f, f.dangezuidahua, dangezuidahuaClick);
-    bind(f, f.guanbidange, guanbidangeClick);
-    bind(f, f.dagouquanbuguanbi, dagouquanbuguanbiClick);
-    bind(f, f.guanbiquanbu, guanbiquanbuClick);
-    bind(f, f.jisuan, jisuanClick);
-    bind(f, f.baohupaixv, baohupaixvClick);
-    bind(f, f.sansuo, sansuoClick);
-    bind(f, f.fuzilujin, fuzilujinClick);
-    bind(f, f.fuziwenjianmin, fuziwenjianminClick);
-    bind(f, f.fuzizuangtailan, fuzizuangtailanClick);
-    bind(f, f.suaxin, suaxinClick);
+    bind(f, f.editMenu.tickAll, tickAll);
+    bind(f, f.editMenu.untickAll, untickAll);
+    bind(f, f.editMenu.invertTicks, invertTicks);
+    bind(f, f.editMenu.minimiseAll, minimiseAllWindows);
+    bind(f, f.editMenu.maximiseAll, maximiseAllWindows);
+    bind(f, f.editMenu.minimiseOne, minimiseSelectedWindow);
+    bind(f, f.editMenu.maximiseOne, maximiseSelectedWindow);
+    bind(f, f.editMenu.closeOne, closeSelectedWindow);
+    bind(f, f.editMenu.closeUnticked, closeUntickedWindows);
+    bind(f, f.editMenu.closeAll, closeAllWindows);
+    bind(f, f.editMenu.countWindows, countWindows);
+    bind(f, f.editMenu.sortByProtection, sortByProtection);
+    bind(f, f.editMenu.flashWindow, flashSelectedWindow);
+    bind(f, f.editMenu.copyPath, copySelectedPath);
+    bind(f, f.editMenu.copyName, copySelectedName);
+    bind(f, f.editMenu.copyStatusLine, copyStatusLine);
+    bind(f, f.editMenu.refresh, refreshFolderList);
 }
 
 void bindOtherMenu(Form1& f) {
-    bind(f, f.Explorer1, Explorer1Click);
-    bind(f, f.Explorer2, Explorer2Click);
-    bind(f, f.N70, N70Click);
-    bind(f, f.explorer5, explorer5Click);
-    bind(f, f.dakaiExplorer, dakaiExplorerClick);
+    bind(f, f.otherMenu.minimiseOtherPrograms, minimiseOtherPrograms);
+    bind(f, f.otherMenu.restoreOtherPrograms, restoreOtherPrograms);
+    bind(f, f.otherMenu.openProgramFolder, openProgramFolder);
+    bind(f, f.otherMenu.restartExplorer, restartExplorer);
+    bind(f, f.otherMenu.openDualWindow, openDualWindow);
 }
 
 void bindSettingsMenu(Form1& f) {
     // zidongsuaxin and qidongdiaoru only flip their ticks; others read them.
-    bind(f, f.N23, N23Click);
-    bind(f, f.xiansituopan, xiansituopanClick);
-    bind(f, f.N44, N44Click);
-    bind(f, f.lujintisi, lujintisiClick);
-    bind(f, f.suofang, suofangClick);
-    bind(f, f.baocun, baocunClick);
-    bind(f, f.congdiaorusezi, congdiaoruseziClick);
-    bind(f, f.xunzaodizilan, xunzaodizilanClick);
-    bind(f, f.baocunwenjianjiazi, baocunwenjianjiaziClick);
-    bind(f, f.diaorujihezi, diaorujiheziClick);
-    bind(f, f.linsi, linsiClick);
-    bind(f, f.cuangtisuofang, cuangtisuofangClick);
+    bind(f, f.settingsMenu.chooseFont, chooseListFont);
+    bind(f, f.settingsMenu.showInTray, toggleTrayIcon);
+    bind(f, f.settingsMenu.chooseIcon, chooseMainIcon);
+    bind(f, f.settingsMenu.hidePathTips, togglePathTips);
+    bind(f, f.settingsMenu.scaleControls, toggleControlScaling);
+    bind(f, f.settingsMenu.saveSettings, saveSettings);
+    bind(f, f.settingsMenu.reloadSettings, loadSettings);
+    bind(f, f.settingsMenu.scanAddress, rescanSelectedAddress);
+    bind(f, f.settingsMenu.writeFolderSet, writeFolderSetFile);
+    bind(f, f.settingsMenu.readFolderSet, readFolderSetFile);
+    bind(f, f.settingsMenu.placeholder, doNothing);
+    bind(f, f.settingsMenu.scaleAtStart, scaleFormToScreen);
 }
 
 void bindHelpMenu(Form1& f) {
-    bind(f, f.N27, N27Click);
-    bind(f, f.N29, N29Click);
-    bind(f, f.N33, N33Click);
-    bind(f, f.N1001, N1001Click);
-    bind(f, f.N100, N100Click);
-    bind(f, f.N102, N102Click);
-    bind(f, f.N35, N35Click);
-    bind(f, f.N89, N89Click);
-    bind(f, f.N73, N73Click);
-    bind(f, f.baodu, baoduClick);
+    bind(f, f.helpMenu.help, openHelp);
+    bind(f, f.helpMenu.aboutAuthor, openAuthorPage);
+    bind(f, f.helpMenu.about, openAboutBox);
+    bind(f, f.helpMenu.antivirus, openAntivirusPage);
+    bind(f, f.helpMenu.activeDefence, openActiveDefencePage);
+    bind(f, f.helpMenu.accountProtection, openAccountProtectionPage);
+    bind(f, f.helpMenu.writeToAuthor, writeToAuthor);
+    bind(f, f.helpMenu.updatePage, openUpdatePage);
+    bind(f, f.helpMenu.customSoftware, openCustomSoftwarePage);
+    bind(f, f.helpMenu.antivirusNotice, openAntivirusNotice);
 }
 
 void bindListMenu(Form1& f) {
-    bind(f, f.N15, quanbuxuanzeClick);
-    bind(f, f.N16, fanxiangxuanzeClick);
-    bind(f, f.N17, quanbubuxuanClick);
-    bind(f, f.N6, quanbuzuixiaohuaClick);
-    bind(f, f.N8, quanbuzuidahuaClick);
-    bind(f, f.dangezuixiaohua2, dangezuixiaohuaClick);
-    bind(f, f.N19, dangezuidahuaClick);
-    bind(f, f.N10, guanbidangeClick);
-    bind(f, f.N12, dagouquanbuguanbiClick);
-    bind(f, f.N14, guanbiquanbuClick);
-    bind(f, f.fuzilujin2, fuzilujinClick);
-    bind(f, f.fuziwenjianmin2, fuziwenjianminClick);
+    bind(f, f.listMenu.tickAll, tickAll);
+    bind(f, f.listMenu.invertTicks, invertTicks);
+    bind(f, f.listMenu.untickAll, untickAll);
+    bind(f, f.listMenu.minimiseAll, minimiseAllWindows);
+    bind(f, f.listMenu.maximiseAll, maximiseAllWindows);
+    bind(f, f.listMenu.minimiseOne, minimiseSelectedWindow);
+    bind(f, f.listMenu.maximiseOne, maximiseSelectedWindow);
+    bind(f, f.listMenu.closeOne, closeSelectedWindow);
+    bind(f, f.listMenu.closeUnticked, closeUntickedWindows);
+    bind(f, f.listMenu.closeAll, closeAllWindows);
+    bind(f, f.listMenu.copyPath, copySelectedPath);
+    bind(f, f.listMenu.copyName, copySelectedName);
 }
 
 void bindTrayMenu(Form1& f) {
-    bind(f, f.N37, quanbuzuixiaohuaClick);
-    bind(f, f.N39, N39Click);
-    bind(f, f.Explorer3, Explorer1Click);
-    bind(f, f.Explorer4, Explorer2Click);
-    bind(f, f.N41, N33Click);
-    bind(f, f.N43, N43Click);
+    bind(f, f.trayMenu.minimiseAll, minimiseAllWindows);
+    bind(f, f.trayMenu.maximiseAll, maximiseAllFromTray);
+    bind(f, f.trayMenu.minimiseOtherPrograms, minimiseOtherPrograms);
+    bind(f, f.trayMenu.restoreOtherPrograms, restoreOtherPrograms);
+    bind(f, f.trayMenu.about, openAboutBox);
+    bind(f, f.trayMenu.exit, exitFromTray);
 }
 
 void bindControls(Form1& f) {
-    f.Button4.OnClick = run(f, suaxinClick);
-    f.Button1.OnClick = run(f, quanbuzuixiaohuaClick);
-    f.Button2.OnClick = run(f, quanbuzuidahuaClick);
-    f.Button3.OnClick = run(f, dagouquanbuguanbiClick);
+    f.Button4.OnClick = run(f, refreshFolderList);
+    f.Button1.OnClick = run(f, minimiseAllWindows);
+    f.Button2.OnClick = run(f, maximiseAllWindows);
+    f.Button3.OnClick = run(f, closeUntickedWindows);
 
-    f.CheckListBox1.OnClickCheck = run(f, CheckListBox1ClickCheck);
-    f.CheckListBox1.OnClick = run(f, CheckListBox1Click);
-    f.CheckListBox1.OnDblClick = run(f, CheckListBox1DblClick);
+    f.CheckListBox1.OnClickCheck = run(f, listTickToggled);
+    f.CheckListBox1.OnClick = run(f, listSelectionChanged);
+    f.CheckListBox1.OnDblClick = run(f, listDoubleClicked);
     f.CheckListBox1.OnKeyDown = [&f](unsigned key, unsigned shift) {
-        runHandler(f, [&] { CheckListBox1KeyDown(f, key, shift); });
+        runHandler(f, [&] { listKeyDown(f, key, shift); });
     };
-    f.CheckListBox1.OnKeyUp = [&f](unsigned key, unsigned shift) {
-        runHandler(f, [&] { CheckListBox1KeyUp(f, key, shift); });
-    };
+    f.CheckListBox1.OnKeyUp = [&f](unsigned key, unsigned shift) { runHandler(f, [&] { listKeyUp(f, key, shift); }); };
 
-    f.StatusBar1.OnDblClick = run(f, StatusBar1DblClick);
-    f.GradientLabel1.OnDblClick = run(f, N33Click);
-    f.p.app.onRestore = run(f, ApplicationEvents1Restore);
+    f.StatusBar1.OnDblClick = run(f, statusLineDoubleClicked);
+    f.GradientLabel1.OnDblClick = run(f, openAboutBox);
+    f.p.app.onRestore = run(f, programRestored);
 }
 
 }  // namespace

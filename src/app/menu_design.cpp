@@ -24,160 +24,172 @@ void caption(MenuItem& item, const char* utf8) {
 }
 
 void designFileMenu(Form1& f) {
-    caption(f.N24, "  文件  ");
-    caption(f.baocunjihe, "保存当前记录（仅打钩的，存为默认.txt）");
-    caption(f.lincunwei, "另存为。。。");
-    caption(f.diaorumorenjihe, "调入上次退出记录（默认.txt）");
-    caption(f.diaoruqitajihe, "重新调入其它记录。。。");
-    fill(f, f.N24, {&f.baocunjihe, &f.lincunwei, nullptr, &f.diaorumorenjihe, &f.diaoruqitajihe});
+    caption(f.fileMenu.title, "  文件  ");
+    caption(f.fileMenu.saveDefaultSet, "保存当前记录（仅打钩的，存为默认.txt）");
+    caption(f.fileMenu.saveSetAs, "另存为。。。");
+    caption(f.fileMenu.loadDefaultSet, "调入上次退出记录（默认.txt）");
+    caption(f.fileMenu.loadOtherSet, "重新调入其它记录。。。");
+    fill(f, f.fileMenu.title,
+         {&f.fileMenu.saveDefaultSet, &f.fileMenu.saveSetAs, nullptr, &f.fileMenu.loadDefaultSet,
+          &f.fileMenu.loadOtherSet});
 }
 
 void designEditMenu(Form1& f) {
-    caption(f.N1, "编辑  ");
-    caption(f.quanbuxuanze, "全部选择");
-    caption(f.quanbubuxuan, "全部 不选");
-    caption(f.fanxiangxuanze, "反向选择");
-    caption(f.quanbuzuixiaohua, "全部最小化");
-    caption(f.quanbuzuidahua, "全部 最大化");
-    caption(f.dangezuixiaohua, "单个最小化");
-    caption(f.dangezuidahua, "◎单个 最大化");
-    caption(f.guanbidange, "关闭单个窗口（无法重生）");
-    caption(f.dagouquanbuguanbi, "部分关闭 保留勾");
-    caption(f.guanbiquanbu, "关闭全部窗口（无法重生）");
-    caption(f.jisuan, "计算窗口数量");
-    caption(f.baohupaixv, "按是否保护 排序");
-    caption(f.sansuo, "在任务栏上闪烁指定窗口");
-    caption(f.N52, "复制");
-    caption(f.fuzilujin, "复制当前完整路径");
-    caption(f.fuziwenjianmin, "复制当前文件名");
-    caption(f.fuzizuangtailan, "复制状态栏性息");
-    caption(f.suaxin, "刷新 （Explorer窗口列表）");
-    fill(f, f.N52, {&f.fuzilujin, &f.fuziwenjianmin, &f.fuzizuangtailan});
-    fill(f, f.N1,
-         {&f.quanbuxuanze,
-          &f.quanbubuxuan,
-          &f.fanxiangxuanze,
+    caption(f.editMenu.title, "编辑  ");
+    caption(f.editMenu.tickAll, "全部选择");
+    caption(f.editMenu.untickAll, "全部 不选");
+    caption(f.editMenu.invertTicks, "反向选择");
+    caption(f.editMenu.minimiseAll, "全部最小化");
+    caption(f.editMenu.maximiseAll, "全部 最大化");
+    caption(f.editMenu.minimiseOne, "单个最小化");
+    caption(f.editMenu.maximiseOne, "◎单个 最大化");
+    caption(f.editMenu.closeOne, "关闭单个窗口（无法重生）");
+    caption(f.editMenu.closeUnticked, "部分关闭 保留勾");
+    caption(f.editMenu.closeAll, "关闭全部窗口（无法重生）");
+    caption(f.editMenu.countWindows, "计算窗口数量");
+    caption(f.editMenu.sortByProtection, "按是否保护 排序");
+    caption(f.editMenu.flashWindow, "在任务栏上闪烁指定窗口");
+    caption(f.editMenu.copySubmenu, "复制");
+    caption(f.editMenu.copyPath, "复制当前完整路径");
+    caption(f.editMenu.copyName, "复制当前文件名");
+    caption(f.editMenu.copyStatusLine, "复制状态栏性息");
+    caption(f.editMenu.refresh, "刷新 （Explorer窗口列表）");
+    fill(f, f.editMenu.copySubmenu, {&f.editMenu.copyPath, &f.editMenu.copyName, &f.editMenu.copyStatusLine});
+    fill(f, f.editMenu.title,
+         {&f.editMenu.tickAll,
+          &f.editMenu.untickAll,
+          &f.editMenu.invertTicks,
           nullptr,
-          &f.quanbuzuixiaohua,
-          &f.quanbuzuidahua,
-          &f.dangezuixiaohua,
-          &f.dangezuidahua,
+          &f.editMenu.minimiseAll,
+          &f.editMenu.maximiseAll,
+          &f.editMenu.minimiseOne,
+          &f.editMenu.maximiseOne,
           nullptr,
-          &f.guanbidange,
-          &f.dagouquanbuguanbi,
-          &f.guanbiquanbu,
+          &f.editMenu.closeOne,
+          &f.editMenu.closeUnticked,
+          &f.editMenu.closeAll,
           nullptr,
-          &f.jisuan,
-          &f.baohupaixv,
-          &f.sansuo,
+          &f.editMenu.countWindows,
+          &f.editMenu.sortByProtection,
+          &f.editMenu.flashWindow,
           nullptr,
-          &f.N52,
+          &f.editMenu.copySubmenu,
           nullptr,
-          &f.suaxin});
+          &f.editMenu.refresh});
 }
 
 void designOtherMenu(Form1& f) {
-    caption(f.N46, "其他操作  ");
-    caption(f.Explorer1, "非 Explorer窗口全部最小化");
-    caption(f.Explorer2, "非 Explorer窗口全部恢复正常显示");
-    caption(f.N70, "查看本程序启动文件夹");
-    caption(f.explorer5, "重启动 Explorer");
-    caption(f.dakaiExplorer, "打开 Explorer双窗口");
-    fill(f, f.N46,
-         {&f.Explorer1, nullptr, &f.Explorer2, nullptr, &f.N70, nullptr, &f.explorer5, nullptr, &f.dakaiExplorer});
+    caption(f.otherMenu.title, "其他操作  ");
+    caption(f.otherMenu.minimiseOtherPrograms, "非 Explorer窗口全部最小化");
+    caption(f.otherMenu.restoreOtherPrograms, "非 Explorer窗口全部恢复正常显示");
+    caption(f.otherMenu.openProgramFolder, "查看本程序启动文件夹");
+    caption(f.otherMenu.restartExplorer, "重启动 Explorer");
+    caption(f.otherMenu.openDualWindow, "打开 Explorer双窗口");
+    fill(f, f.otherMenu.title,
+         {&f.otherMenu.minimiseOtherPrograms, nullptr, &f.otherMenu.restoreOtherPrograms, nullptr,
+          &f.otherMenu.openProgramFolder, nullptr, &f.otherMenu.restartExplorer, nullptr, &f.otherMenu.openDualWindow});
 }
 
 void designSettingsMenu(Form1& f) {
-    caption(f.N21, "设置  ");
-    caption(f.zidongsuaxin, "自动刷新");
-    f.zidongsuaxin.autoCheck = true;
-    f.zidongsuaxin.setChecked(false);
-    caption(f.N23, "字体大小。。。");
-    caption(f.xiansituopan, "程序是否显示在系统托盘上（任务栏右侧）");
-    f.xiansituopan.autoCheck = false;  // xiansituopanClick flips it
-    f.xiansituopan.setChecked(true);
-    caption(f.qidongdiaoru, "启动时自动调入上次退出记录");
-    f.qidongdiaoru.autoCheck = true;
-    f.qidongdiaoru.setChecked(true);
-    caption(f.N44, "主图标选择。。。");
-    caption(f.lujintisi, "关闭列表框文件夹路径提示");
-    f.lujintisi.autoCheck = true;
-    f.lujintisi.setChecked(false);
-    caption(f.suofang, "控件随窗体缩放");
-    f.suofang.autoCheck = true;
-    f.suofang.setVisible(false);
-    caption(f.baocun, "保存设置");
-    caption(f.congdiaorusezi, "重调入设置文件");
+    caption(f.settingsMenu.title, "设置  ");
+    caption(f.settingsMenu.autoRefresh, "自动刷新");
+    f.settingsMenu.autoRefresh.autoCheck = true;
+    f.settingsMenu.autoRefresh.setChecked(false);
+    caption(f.settingsMenu.chooseFont, "字体大小。。。");
+    caption(f.settingsMenu.showInTray, "程序是否显示在系统托盘上（任务栏右侧）");
+    f.settingsMenu.showInTray.autoCheck = false;  // toggleTrayIcon flips it
+    f.settingsMenu.showInTray.setChecked(true);
+    caption(f.settingsMenu.loadSetAtStart, "启动时自动调入上次退出记录");
+    f.settingsMenu.loadSetAtStart.autoCheck = true;
+    f.settingsMenu.loadSetAtStart.setChecked(true);
+    caption(f.settingsMenu.chooseIcon, "主图标选择。。。");
+    caption(f.settingsMenu.hidePathTips, "关闭列表框文件夹路径提示");
+    f.settingsMenu.hidePathTips.autoCheck = true;
+    f.settingsMenu.hidePathTips.setChecked(false);
+    caption(f.settingsMenu.scaleControls, "控件随窗体缩放");
+    f.settingsMenu.scaleControls.autoCheck = true;
+    f.settingsMenu.scaleControls.setVisible(false);
+    caption(f.settingsMenu.saveSettings, "保存设置");
+    caption(f.settingsMenu.reloadSettings, "重调入设置文件");
 
     // Internal operations that other handlers call directly; FormCreate hides the submenu.
-    caption(f.qidongyincang, "启动时隐藏");
-    caption(f.xunzaodizilan, "寻找地址栏标题");
-    caption(f.baocunwenjianjiazi, "保存文件夹集子过程");
-    caption(f.diaorujihezi, "重新调入受保护的文件夹集合子过程");
-    caption(f.linsi, "临时");
-    caption(f.cuangtisuofang, "窗体启动缩放");
-    fill(f, f.qidongyincang, {&f.xunzaodizilan, &f.baocunwenjianjiazi, &f.diaorujihezi, &f.linsi, &f.cuangtisuofang});
+    caption(f.settingsMenu.hiddenOperations, "启动时隐藏");
+    caption(f.settingsMenu.scanAddress, "寻找地址栏标题");
+    caption(f.settingsMenu.writeFolderSet, "保存文件夹集子过程");
+    caption(f.settingsMenu.readFolderSet, "重新调入受保护的文件夹集合子过程");
+    caption(f.settingsMenu.placeholder, "临时");
+    caption(f.settingsMenu.scaleAtStart, "窗体启动缩放");
+    fill(f, f.settingsMenu.hiddenOperations,
+         {&f.settingsMenu.scanAddress, &f.settingsMenu.writeFolderSet, &f.settingsMenu.readFolderSet,
+          &f.settingsMenu.placeholder, &f.settingsMenu.scaleAtStart});
 
-    fill(f, f.N21,
-         {&f.zidongsuaxin, &f.N23, &f.xiansituopan, &f.qidongdiaoru, &f.N44, &f.lujintisi, &f.suofang, nullptr,
-          &f.baocun, &f.congdiaorusezi, nullptr, &f.qidongyincang});
+    fill(f, f.settingsMenu.title,
+         {&f.settingsMenu.autoRefresh, &f.settingsMenu.chooseFont, &f.settingsMenu.showInTray,
+          &f.settingsMenu.loadSetAtStart, &f.settingsMenu.chooseIcon, &f.settingsMenu.hidePathTips,
+          &f.settingsMenu.scaleControls, nullptr, &f.settingsMenu.saveSettings, &f.settingsMenu.reloadSettings, nullptr,
+          &f.settingsMenu.hiddenOperations});
 }
 
 void designHelpMenu(Form1& f) {
-    caption(f.N26, "帮助  ");
-    caption(f.N27, "帮助");
-    caption(f.N29, "个人介绍");
-    caption(f.N33, "关于");
-    caption(f.N97, "★★★ 杀软神器");
-    caption(f.N1001, "100%杀毒软件");
-    caption(f.N100, "主动防御");
-    caption(f.N102, "保护你的账号");
-    caption(f.N35, "欢迎给我来信");
-    caption(f.N89, "本软升级页面");
-    caption(f.N73, "接受定做软件");
-    caption(f.baodu, "紧急声明，关于部分国外杀软报毒的问题");
-    f.baodu.setVisible(false);
-    fill(f, f.N97, {&f.N1001, &f.N100, &f.N102});
-    fill(
-        f, f.N26,
-        {&f.N27, nullptr, &f.N29, nullptr, &f.N33, nullptr, &f.N97, nullptr, &f.N35, nullptr, &f.N89, nullptr, &f.N73});
+    caption(f.helpMenu.title, "帮助  ");
+    caption(f.helpMenu.help, "帮助");
+    caption(f.helpMenu.aboutAuthor, "个人介绍");
+    caption(f.helpMenu.about, "关于");
+    caption(f.helpMenu.securitySubmenu, "★★★ 杀软神器");
+    caption(f.helpMenu.antivirus, "100%杀毒软件");
+    caption(f.helpMenu.activeDefence, "主动防御");
+    caption(f.helpMenu.accountProtection, "保护你的账号");
+    caption(f.helpMenu.writeToAuthor, "欢迎给我来信");
+    caption(f.helpMenu.updatePage, "本软升级页面");
+    caption(f.helpMenu.customSoftware, "接受定做软件");
+    caption(f.helpMenu.antivirusNotice, "紧急声明，关于部分国外杀软报毒的问题");
+    f.helpMenu.antivirusNotice.setVisible(false);
+    fill(f, f.helpMenu.securitySubmenu,
+         {&f.helpMenu.antivirus, &f.helpMenu.activeDefence, &f.helpMenu.accountProtection});
+    fill(f, f.helpMenu.title,
+         {&f.helpMenu.help, nullptr, &f.helpMenu.aboutAuthor, nullptr, &f.helpMenu.about, nullptr,
+          &f.helpMenu.securitySubmenu, nullptr, &f.helpMenu.writeToAuthor, nullptr, &f.helpMenu.updatePage, nullptr,
+          &f.helpMenu.customSoftware});
     // The line before the hidden entry goes with it, so the menu does not end in a line.
     MenuItem& beforeHidden = newSeparator(f);
     beforeHidden.setVisible(false);
-    f.N26.add(beforeHidden);
-    f.N26.add(f.baodu);
+    f.helpMenu.title.add(beforeHidden);
+    f.helpMenu.title.add(f.helpMenu.antivirusNotice);
 }
 
 void designListMenu(Form1& f) {
-    caption(f.N15, "全部选择");
-    caption(f.N16, "反向选择");
-    caption(f.N17, "全部 不选");
-    caption(f.N6, "全部最小化");
-    caption(f.N8, "全部 最大化");
-    caption(f.dangezuixiaohua2, "单个最小化");
-    caption(f.N19, "○单个 最大化");
-    caption(f.N10, "关闭单个窗口（无法重生）");
-    caption(f.N12, "部分关闭 保留勾");
-    caption(f.N14, "关闭全部窗口（无法重生）");
-    caption(f.N57, "复制");
-    caption(f.fuzilujin2, "复制当前完整路径");
-    caption(f.fuziwenjianmin2, "复制当前文件名");
-    fill(f, f.N57, {&f.fuzilujin2, &f.fuziwenjianmin2});
+    caption(f.listMenu.tickAll, "全部选择");
+    caption(f.listMenu.invertTicks, "反向选择");
+    caption(f.listMenu.untickAll, "全部 不选");
+    caption(f.listMenu.minimiseAll, "全部最小化");
+    caption(f.listMenu.maximiseAll, "全部 最大化");
+    caption(f.listMenu.minimiseOne, "单个最小化");
+    caption(f.listMenu.maximiseOne, "○单个 最大化");
+    caption(f.listMenu.closeOne, "关闭单个窗口（无法重生）");
+    caption(f.listMenu.closeUnticked, "部分关闭 保留勾");
+    caption(f.listMenu.closeAll, "关闭全部窗口（无法重生）");
+    caption(f.listMenu.copySubmenu, "复制");
+    caption(f.listMenu.copyPath, "复制当前完整路径");
+    caption(f.listMenu.copyName, "复制当前文件名");
+    fill(f, f.listMenu.copySubmenu, {&f.listMenu.copyPath, &f.listMenu.copyName});
     fill(f, f.PopupMenu1.root,
-         {&f.N15, &f.N16, &f.N17, nullptr, &f.N6, &f.N8, &f.dangezuixiaohua2, &f.N19, nullptr, &f.N10, &f.N12, &f.N14,
-          nullptr, &f.N57});
+         {&f.listMenu.tickAll, &f.listMenu.invertTicks, &f.listMenu.untickAll, nullptr, &f.listMenu.minimiseAll,
+          &f.listMenu.maximiseAll, &f.listMenu.minimiseOne, &f.listMenu.maximiseOne, nullptr, &f.listMenu.closeOne,
+          &f.listMenu.closeUnticked, &f.listMenu.closeAll, nullptr, &f.listMenu.copySubmenu});
 }
 
 void designTrayMenu(Form1& f) {
-    caption(f.N37, "窗口全部最小化");
-    caption(f.N39, "窗口全部 最大化");
-    caption(f.N48, "其他操作");
-    caption(f.Explorer3, "非 Explorer窗口全部最小化");
-    caption(f.Explorer4, "非 Explorer窗口全部恢复正常显示");
-    caption(f.N41, "关于");
-    caption(f.N43, "退出");
-    fill(f, f.N48, {&f.Explorer3, &f.Explorer4});
-    fill(f, f.PopupMenu2.root, {&f.N37, &f.N39, nullptr, &f.N48, nullptr, &f.N41, nullptr, &f.N43});
+    caption(f.trayMenu.minimiseAll, "窗口全部最小化");
+    caption(f.trayMenu.maximiseAll, "窗口全部 最大化");
+    caption(f.trayMenu.otherSubmenu, "其他操作");
+    caption(f.trayMenu.minimiseOtherPrograms, "非 Explorer窗口全部最小化");
+    caption(f.trayMenu.restoreOtherPrograms, "非 Explorer窗口全部恢复正常显示");
+    caption(f.trayMenu.about, "关于");
+    caption(f.trayMenu.exit, "退出");
+    fill(f, f.trayMenu.otherSubmenu, {&f.trayMenu.minimiseOtherPrograms, &f.trayMenu.restoreOtherPrograms});
+    fill(f, f.PopupMenu2.root,
+         {&f.trayMenu.minimiseAll, &f.trayMenu.maximiseAll, nullptr, &f.trayMenu.otherSubmenu, nullptr,
+          &f.trayMenu.about, nullptr, &f.trayMenu.exit});
 }
 
 }  // namespace
@@ -188,7 +200,8 @@ void designMenus(Form1& f) {
     designOtherMenu(f);
     designSettingsMenu(f);
     designHelpMenu(f);
-    fill(f, f.MainMenu1.root, {&f.N24, &f.N1, &f.N46, &f.N21, &f.N26});
+    fill(f, f.MainMenu1.root,
+         {&f.fileMenu.title, &f.editMenu.title, &f.otherMenu.title, &f.settingsMenu.title, &f.helpMenu.title});
     designListMenu(f);
     designTrayMenu(f);
 }

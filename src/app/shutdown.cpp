@@ -54,7 +54,7 @@ void saveDefaultSet(Form1& f, Audience audience) {
         if (audience == Audience::User) showStorageError(f, storage_text::fileMissingForSave() + f.defaultSetFile);
         return;
     }
-    saveOne(f, audience, f.defaultSetFile, [&f] { baocunwenjianjiaziClick(f); });
+    saveOne(f, audience, f.defaultSetFile, [&f] { writeFolderSetFile(f); });
 }
 
 // The one way out, for the exit and for the end of the Windows session alike.
@@ -62,7 +62,7 @@ void saveForShutdown(Form1& f, Audience audience) {
     // A log-off before the window came up: the settings and the list in memory are not yet
     // the user's. (An exit cannot come that early; the view holds it back until start-up ends.)
     if (audience == Audience::Nobody && !(f.startupDone && f.formShown)) return;
-    saveOne(f, audience, f.settingsFilePath, [&f] { baocunClick(f); });
+    saveOne(f, audience, f.settingsFilePath, [&f] { saveSettings(f); });
     // Until the first showing has loaded the set, the ticks are not the user's set.
     if (!f.startupSetLoadPending) saveDefaultSet(f, audience);
 }
@@ -75,7 +75,7 @@ void FormClose(Form1& f) {
     if (f.endApplication) f.endApplication();
 }
 
-void N43Click(Form1& f) {
+void exitFromTray(Form1& f) {
     if (f.closeMainWindow) f.closeMainWindow();
 }
 

@@ -65,15 +65,15 @@ void reportStartup(Form1& f) {
 void FormCreate(Form1& f) {
     f.startupScaling = true;
     measureLayoutMargins(f);
-    cuangtisuofangClick(f);
+    scaleFormToScreen(f);
     centreOnScreen(f);
     f.startupScaling = false;
     f.firstShow = true;
-    f.qidongyincang.setVisible(false);
+    f.settingsMenu.hiddenOperations.setVisible(false);
     f.scaleOption = -1;
 
     f.osGeneration.clear();
-    caozuoxitongbanben(f);
+    detectWindowsGeneration(f);
     f.pathsResolvable = true;
     f.pathFailReason = AddressFailure::None;
     f.refreshBusy = false;
@@ -87,15 +87,15 @@ void FormCreate(Form1& f) {
     f.rangeAnchor = 0;
 
     buildProgramPaths(f);
-    congdiaoruseziClick(f);
-    suaxinClick(f);  // the status line is still shut: it reports nothing
+    loadSettings(f);
+    refreshFolderList(f);  // the status line is still shut: it reports nothing
     f.startupDone = true;
     f.color = colour::FormBackground;
 }
 
 void FormShow(Form1& f) {
     f.formShown = true;
-    f.suofang.setChecked(f.scaleOption != 0);
+    f.settingsMenu.scaleControls.setChecked(f.scaleOption != 0);
     reportStartup(f);
 
     f.menuPainterActive = true;
@@ -105,7 +105,7 @@ void FormShow(Form1& f) {
     if (f.firstShow) {
         f.firstShow = false;
         try {
-            if (f.qidongdiaoru.checked()) loadDefaultSetAtStartup(f);
+            if (f.settingsMenu.loadSetAtStart.checked()) loadDefaultSetAtStartup(f);
         } catch (...) {
             f.startupSetLoadPending = false;
             throw;

@@ -27,16 +27,16 @@ void maximiseEveryRow(Form1& f) {
 
 }  // namespace
 
-void quanbuzuixiaohuaClick(Form1& f) {
+void minimiseAllWindows(Form1& f) {
     if (f.CheckListBox1.count() == 0) return;
     for (int i = 0; i < f.CheckListBox1.count(); ++i) {
         f.CheckListBox1.select(i);
-        dangezuixiaohuaClick(f);
+        minimiseSelectedWindow(f);
     }
     f.focusList();
 }
 
-void quanbuzuidahuaClick(Form1& f) {
+void maximiseAllWindows(Form1& f) {
     if (f.CheckListBox1.count() == 0) return;
     maximiseEveryRow(f);
     // Minimise and restore put the program's own window back in front of the
@@ -46,12 +46,12 @@ void quanbuzuidahuaClick(Form1& f) {
     f.focusList();
 }
 
-void N39Click(Form1& f) {
+void maximiseAllFromTray(Form1& f) {
     if (f.CheckListBox1.count() == 0) return;
     maximiseEveryRow(f);
 }
 
-void guanbiquanbuClick(Form1& f) {
+void closeAllWindows(Form1& f) {
     static const std::string closedHere = text::gbk("你在软件中关闭窗口，所有文件夹无法自动重生！");
     if (f.CheckListBox1.count() == 0) return;
     for (int i = listedRows(f) - 1; i >= 0; --i) f.p.desktop.postClose(f.table[i].window);

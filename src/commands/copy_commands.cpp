@@ -16,21 +16,21 @@ void copyFromSelectedRow(Form1& f, std::string FolderRow::*field) {
 
 }  // namespace
 
-void fuzilujinClick(Form1& f) {
+void copySelectedPath(Form1& f) {
     copyFromSelectedRow(f, &FolderRow::path);
 }
 
-void fuziwenjianminClick(Form1& f) {
+void copySelectedName(Form1& f) {
     copyFromSelectedRow(f, &FolderRow::name);
 }
 
-void fuzizuangtailanClick(Form1& f) {
+void copyStatusLine(Form1& f) {
     const std::string& status = f.StatusBar1.simpleText();
     if (!status.empty()) f.p.clipboard.setText(status);
 }
 
-void StatusBar1DblClick(Form1& f) {
-    fuzizuangtailanClick(f);
+void statusLineDoubleClicked(Form1& f) {
+    copyStatusLine(f);
 }
 
 }  // namespace folvaric

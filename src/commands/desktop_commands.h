@@ -3,14 +3,14 @@
 
 namespace folvaric {
 
-void Explorer1Click(Form1& f);
-void Explorer2Click(Form1& f);
-void N70Click(Form1& f);
-void explorer5Click(Form1& f);
-void dakaiExplorerClick(Form1& f);
-void fuzilujinClick(Form1& f);
-void fuziwenjianminClick(Form1& f);
-void fuzizuangtailanClick(Form1& f);
-void StatusBar1DblClick(Form1& f);
+void minimiseOtherPrograms(Form1& f);
+void restoreOtherPrograms(Form1& f);
+void openProgramFolder(Form1& f);
+void restartExplorer(Form1& f);
+void openDualWindow(Form1& f);
+void copySelectedPath(Form1& f);
+void copySelectedName(Form1& f);
+void copyStatusLine(Form1& f);
+void statusLineDoubleClicked(Form1& f);
 
 }  // namespace folvaric

@@ -5,15 +5,15 @@
 
 namespace folvaric {
 
-void CheckListBox1StartDrag(Form1& f, int listX, int listY) {
+void listDragStarted(Form1& f, int listX, int listY) {
     f.dragFromRow = f.CheckListBox1.itemAtPos(listX, listY);
 }
 
-bool CheckListBox1DragOver(Form1& f, const void* source) {
+bool listDragOver(Form1& f, const void* source) {
     return source == &f.CheckListBox1;
 }
 
-void CheckListBox1DragDrop(Form1& f, int x, int y) {
+void listDragDropped(Form1& f, int x, int y) {
     controls::CheckListBox& list = f.CheckListBox1;
     if (f.dragFromRow == -1) return;
     // The press that began the drag selected the dragged entry.

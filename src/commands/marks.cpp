@@ -27,36 +27,36 @@ void showPathFeedback(Form1& f, const std::string& tip, const std::string& statu
 
 }  // namespace
 
-void quanbuxuanzeClick(Form1& f) {
+void tickAll(Form1& f) {
     static const std::string message =
         text::gbk("你已经保护了所有文件夹，如果在windows中被关闭，只要按下刷新，失去的所有文件夹就立刻重生！");
     markAll(
         f, [](bool) { return true; }, message);
 }
 
-void quanbubuxuanClick(Form1& f) {
+void untickAll(Form1& f) {
     static const std::string message = text::gbk("注意：所有的文件夹都失去了保护！文件夹无法自动重生！");
     markAll(
         f, [](bool) { return false; }, message);
 }
 
-void fanxiangxuanzeClick(Form1& f) {
+void invertTicks(Form1& f) {
     static const std::string message =
         text::gbk("打勾的文件夹被保护，如果在windows中被关闭，只要按下刷新，失去的文件夹就立刻重生！");
     markAll(
         f, [](bool current) { return !current; }, message);
 }
 
-void CheckListBox1KeyDown(Form1& f, unsigned, unsigned shift) {
+void listKeyDown(Form1& f, unsigned, unsigned shift) {
     // Shift alone, not Ctrl+Shift or Shift with a mouse button: the key itself does not matter.
     if (shift == controls::shift::Shift) f.shiftRangeArmed = true;
 }
 
-void CheckListBox1KeyUp(Form1& f, unsigned, unsigned) {
+void listKeyUp(Form1& f, unsigned, unsigned) {
     f.shiftRangeArmed = false;
 }
 
-void CheckListBox1ClickCheck(Form1& f) {
+void listTickToggled(Form1& f) {
     controls::CheckListBox& list = f.CheckListBox1;
     const int toggled = list.itemIndex();
     if (toggled < 0 || toggled >= list.count()) return;
@@ -74,7 +74,7 @@ void CheckListBox1ClickCheck(Form1& f) {
     f.shiftRangeArmed = false;
 }
 
-void CheckListBox1Click(Form1& f) {
+void listSelectionChanged(Form1& f) {
     if (!hasSelectedEntry(f)) return;
     const int selected = f.CheckListBox1.itemIndex();
     if (!f.table.contains(selected)) return;
@@ -98,8 +98,8 @@ void CheckListBox1Click(Form1& f) {
     showPathFeedback(f, path, currentAddress + path);
 }
 
-void CheckListBox1DblClick(Form1& f) {
-    dangezuidahuaClick(f);
+void listDoubleClicked(Form1& f) {
+    maximiseSelectedWindow(f);
 }
 
 }  // namespace folvaric

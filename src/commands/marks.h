@@ -3,13 +3,13 @@
 
 namespace folvaric {
 
-void quanbuxuanzeClick(Form1& f);
-void quanbubuxuanClick(Form1& f);
-void fanxiangxuanzeClick(Form1& f);
-void CheckListBox1KeyDown(Form1& f, unsigned key, unsigned shift);
-void CheckListBox1KeyUp(Form1& f, unsigned key, unsigned shift);
-void CheckListBox1ClickCheck(Form1& f);
-void CheckListBox1Click(Form1& f);
-void CheckListBox1DblClick(Form1& f);
+void tickAll(Form1& f);
+void untickAll(Form1& f);
+void invertTicks(Form1& f);
+void listKeyDown(Form1& f, unsigned key, unsigned shift);
+void listKeyUp(Form1& f, unsigned key, unsigned shift);
+void listTickToggled(Form1& f);
+void listSelectionChanged(Form1& f);
+void listDoubleClicked(Form1& f);
 
 }  // namespace folvaric

@@ -16,11 +16,11 @@ void passOverDesktop(Form1& f, bool minimiseOthers, bool restoreOthers) {
 
 }  // namespace
 
-void Explorer1Click(Form1& f) {
+void minimiseOtherPrograms(Form1& f) {
     passOverDesktop(f, true, false);
 }
 
-void Explorer2Click(Form1& f) {
+void restoreOtherPrograms(Form1& f) {
     passOverDesktop(f, false, true);
 }
 

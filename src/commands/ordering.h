@@ -4,11 +4,11 @@
 namespace folvaric {
 
 // A drag of the list began at a point of the list's client area.
-void CheckListBox1StartDrag(Form1& f, int listX, int listY);
+void listDragStarted(Form1& f, int listX, int listY);
 // The list is the only drag source; a drag is accepted when it comes from it.
-bool CheckListBox1DragOver(Form1& f, const void* source);
+bool listDragOver(Form1& f, const void* source);
 // Dropped at (x, y) in the list's client coordinates.
-void CheckListBox1DragDrop(Form1& f, int x, int y);
-void baohupaixvClick(Form1& f);
+void listDragDropped(Form1& f, int x, int y);
+void sortByProtection(Form1& f);
 
 }  // namespace folvaric

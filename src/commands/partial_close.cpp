@@ -15,7 +15,7 @@ void playCloseSound(Form1& f) {
 
 }  // namespace
 
-void dagouquanbuguanbiClick(Form1& f) {
+void closeUntickedWindows(Form1& f) {
     static const std::string closedSome = text::gbk("部分关闭结束，共关闭文件夹数");
     static const std::string unit = text::gbk("个");
     static const std::string closedNone = text::gbk("部分关闭结束，没有关闭任何文件夹");
@@ -27,7 +27,7 @@ void dagouquanbuguanbiClick(Form1& f) {
     for (int j = list.count() - 1; j >= 0; --j) {
         if (j >= list.count() || list.checked(j)) continue;
         list.select(j);
-        guanbidangeClick(f);
+        closeSelectedWindow(f);
         ++closed;
     }
     reportStatus(f, closed > 0 ? closedSome + text::decimal(closed) + unit : closedNone);

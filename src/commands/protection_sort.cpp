@@ -6,7 +6,7 @@
 
 namespace folvaric {
 
-void baohupaixvClick(Form1& f) {
+void sortByProtection(Form1& f) {
     if (f.table.empty()) return;
     const int rows = listedRows(f);
 

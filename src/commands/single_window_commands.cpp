@@ -8,7 +8,7 @@
 
 namespace folvaric {
 
-void guanbidangeClick(Form1& f) {
+void closeSelectedWindow(Form1& f) {
     static const std::string closedHere = text::gbk("你在软件中关闭窗口，该文件夹无法自动重生！");
     if (!hasSelectedEntry(f)) {
         refuseWithoutSelection(f);
@@ -23,7 +23,7 @@ void guanbidangeClick(Form1& f) {
     f.focusList();
 }
 
-void dangezuixiaohuaClick(Form1& f) {
+void minimiseSelectedWindow(Form1& f) {
     if (!hasSelectedEntry(f)) {
         refuseWithoutSelection(f);
         return;
@@ -32,7 +32,7 @@ void dangezuixiaohuaClick(Form1& f) {
     f.focusList();
 }
 
-void dangezuidahuaClick(Form1& f) {
+void maximiseSelectedWindow(Form1& f) {
     if (!hasSelectedEntry(f)) {
         refuseWithoutSelection(f);
         return;
@@ -53,7 +53,7 @@ void dangezuidahuaClick(Form1& f) {
     f.focusList();
 }
 
-void sansuoClick(Form1& f) {
+void flashSelectedWindow(Form1& f) {
     if (!hasSelectedEntry(f)) return;
     f.p.desktop.flash(selectedRow(f).window, true);
     f.focusList();

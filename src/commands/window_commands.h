@@ -3,15 +3,15 @@
 
 namespace folvaric {
 
-void guanbidangeClick(Form1& f);
-void dangezuixiaohuaClick(Form1& f);
-void dangezuidahuaClick(Form1& f);
-void quanbuzuixiaohuaClick(Form1& f);
-void quanbuzuidahuaClick(Form1& f);
-void N39Click(Form1& f);
-void guanbiquanbuClick(Form1& f);
-void dagouquanbuguanbiClick(Form1& f);
-void sansuoClick(Form1& f);
-void jisuanClick(Form1& f);
+void closeSelectedWindow(Form1& f);
+void minimiseSelectedWindow(Form1& f);
+void maximiseSelectedWindow(Form1& f);
+void minimiseAllWindows(Form1& f);
+void maximiseAllWindows(Form1& f);
+void maximiseAllFromTray(Form1& f);
+void closeAllWindows(Form1& f);
+void closeUntickedWindows(Form1& f);
+void flashSelectedWindow(Form1& f);
+void countWindows(Form1& f);
 
 }  // namespace folvaric

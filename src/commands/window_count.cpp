@@ -14,7 +14,7 @@ bool canBeReborn(Form1& f, const std::string& path) {
 
 }  // namespace
 
-void jisuanClick(Form1& f) {
+void countWindows(Form1& f) {
     static const std::string total = text::gbk("窗口总数量=");
     static const std::string tickedLabel = text::gbk("，选择的受保护数量=");
     static const std::string effectiveLabel = text::gbk("，实际有效的受保护数量=");

@@ -66,6 +66,6 @@ void buildForm3(Form3& d);
 
 void FormCreate(Form3& d);
 void ToolButton1Click(Form3& d);
-void jiarucuangkou1Click(Form3& d);
+void joinFirstWindow(Form3& d);
 
 }  // namespace folvaric

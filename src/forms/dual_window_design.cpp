@@ -73,7 +73,7 @@ void buildForm3(Form3& d) {
     d.MainMenu1.root.add(d.N1);
     d.MainMenu1.root.add(d.qidongyincang);
 
-    d.jiarucuangkou1.onClick = [&d] { jiarucuangkou1Click(d); };
+    d.jiarucuangkou1.onClick = [&d] { joinFirstWindow(d); };
     d.ToolButton1.OnClick = [&d] { ToolButton1Click(d); };
     FormCreate(d);
 }

@@ -20,7 +20,7 @@ const std::string& cannotJoinText() {
 }  // namespace
 
 // Always row 0, whatever entry is selected: the pane holds "window 1" of the list.
-void jiarucuangkou1Click(Form3& d) {
+void joinFirstWindow(Form3& d) {
     Form1& f = d.main;
     if (f.CheckListBox1.count() == 0) return;
     const FolderRow first = f.table.rowOrEmpty(0);

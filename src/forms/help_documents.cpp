@@ -52,25 +52,25 @@ void openHelpDocument(Form1& f, const std::string& fileName) {
     openThroughShellOrReport(f.p, f.p.app.mainWindow(), path, platform::ShowCommand::ShowMaximized);
 }
 
-void N27Click(Form1& f) {
+void openHelp(Form1& f) {
     openHelpDocument(f, help_document::help());
 }
-void N29Click(Form1& f) {
+void openAuthorPage(Form1& f) {
     openHelpDocument(f, help_document::author());
 }
-void N73Click(Form1& f) {
+void openCustomSoftwarePage(Form1& f) {
     openHelpDocument(f, help_document::customWork());
 }
-void N1001Click(Form1& f) {
+void openAntivirusPage(Form1& f) {
     openHelpDocument(f, help_document::antivirus());
 }
-void N100Click(Form1& f) {
+void openActiveDefencePage(Form1& f) {
     openHelpDocument(f, help_document::activeDefence());
 }
-void N102Click(Form1& f) {
+void openAccountProtectionPage(Form1& f) {
     openHelpDocument(f, help_document::accounts());
 }
-void baoduClick(Form1& f) {
+void openAntivirusNotice(Form1& f) {
     openHelpDocument(f, help_document::falseAlarms());
 }
 

@@ -23,15 +23,15 @@ std::string helpDocumentPath(const Form1& f, const std::string& fileName);
 // Opens the document maximised in the system's handler for it, or says that it is missing.
 void openHelpDocument(Form1& f, const std::string& fileName);
 
-void N27Click(Form1& f);    // 帮助
-void N29Click(Form1& f);    // 个人介绍
-void N73Click(Form1& f);    // 接受定做软件
-void N1001Click(Form1& f);  // 100%杀毒软件
-void N100Click(Form1& f);   // 主动防御
-void N102Click(Form1& f);   // 保护你的账号
-void baoduClick(Form1& f);  // the hidden entry about false virus alarms
-void N33Click(Form1& f);    // 关于: the About box, modeless
-void N35Click(Form1& f);    // 欢迎给我来信
-void N89Click(Form1& f);    // 本软升级页面
+void openHelp(Form1& f);                   // 帮助
+void openAuthorPage(Form1& f);             // 个人介绍
+void openCustomSoftwarePage(Form1& f);     // 接受定做软件
+void openAntivirusPage(Form1& f);          // 100%杀毒软件
+void openActiveDefencePage(Form1& f);      // 主动防御
+void openAccountProtectionPage(Form1& f);  // 保护你的账号
+void openAntivirusNotice(Form1& f);        // the hidden entry about false virus alarms
+void openAboutBox(Form1& f);               // 关于: the About box, modeless
+void writeToAuthor(Form1& f);              // 欢迎给我来信
+void openUpdatePage(Form1& f);             // 本软升级页面
 
 }  // namespace folvaric

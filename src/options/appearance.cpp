@@ -20,15 +20,15 @@ const std::string& iconFolder() {
 
 }  // namespace
 
-void xiansituopanClick(Form1& f) {
-    f.xiansituopan.setChecked(!f.xiansituopan.checked());
-    const bool on = f.xiansituopan.checked();
+void toggleTrayIcon(Form1& f) {
+    f.settingsMenu.showInTray.setChecked(!f.settingsMenu.showInTray.checked());
+    const bool on = f.settingsMenu.showInTray.checked();
     f.trayOption = on ? -1 : 0;
     trayIconSetVisible(f, on);
     trayIconSetHide(f, on);
 }
 
-void TrayIcon1Click(Form1& f) {
+void trayIconClicked(Form1& f) {
     if (f.p.app.isMinimised()) {
         trayIconRestore(f);
     } else {
@@ -36,7 +36,7 @@ void TrayIcon1Click(Form1& f) {
     }
 }
 
-void N23Click(Form1& f) {
+void chooseListFont(Form1& f) {
     // The dialog starts from the list's font as it is, so a style chosen earlier is offered again.
     platform::FontChoice font = f.CheckListBox1.font;
     font.name = f.listFontName;
@@ -55,7 +55,7 @@ void N23Click(Form1& f) {
     f.listFontColor = font.color;
 }
 
-void N44Click(Form1& f) {
+void chooseMainIcon(Form1& f) {
     platform::FileDialogOptions options;
     options.filter = iconFilter();
     options.initialDir = f.appDir + iconFolder();
@@ -77,10 +77,10 @@ void N44Click(Form1& f) {
     f.appIconFile = *chosen;
 }
 
-void lujintisiClick(Form1& f) {
-    f.CheckListBox1.showHint = !f.lujintisi.checked();
+void togglePathTips(Form1& f) {
+    f.CheckListBox1.showHint = !f.settingsMenu.hidePathTips.checked();
 }
 
-void linsiClick(Form1&) {}
+void doNothing(Form1&) {}
 
 }  // namespace folvaric

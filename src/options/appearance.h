@@ -3,11 +3,11 @@
 
 namespace folvaric {
 
-void xiansituopanClick(Form1& f);  // tray option
-void TrayIcon1Click(Form1& f);     // left click on the tray icon
-void N23Click(Form1& f);           // list font
-void N44Click(Form1& f);           // main icon
-void lujintisiClick(Form1& f);     // path tips
-void linsiClick(Form1& f);
+void toggleTrayIcon(Form1& f);   // tray option
+void trayIconClicked(Form1& f);  // left click on the tray icon
+void chooseListFont(Form1& f);   // list font
+void chooseMainIcon(Form1& f);   // main icon
+void togglePathTips(Form1& f);   // path tips
+void doNothing(Form1& f);
 
 }  // namespace folvaric

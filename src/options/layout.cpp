@@ -30,7 +30,7 @@ void measureLayoutMargins(Form1& f) {
     f.statusGap = f.StatusBar1.top() - f.Panel1.top() - f.Panel1.height();
 }
 
-void cuangtisuofangClick(Form1& f) {
+void scaleFormToScreen(Form1& f) {
     const platform::Rect screen = f.p.desktop.desktopRect();
     const int sw = screen.width();
     const int sh = screen.height();
@@ -58,12 +58,12 @@ void FormResize(Form1& f) {
     f.StatusBar1.setWidth(std::max(1, w - f.rightMargin - f.StatusBar1.left()));
 }
 
-void suofangClick(Form1& f) {
+void toggleControlScaling(Form1& f) {
     if (f.maximised) {
         f.p.desktop.show(f.p.app.mainWindow(), platform::ShowCommand::ShowNormal);
         f.maximised = false;
     }
-    f.scaleOption = f.suofang.checked() ? -1 : 0;
+    f.scaleOption = f.settingsMenu.scaleControls.checked() ? -1 : 0;
     f.p.dialogs.messageBox(f.p.app.mainWindow(), restartAdvice(), noticeCaption(), platform::mb::Ok);
 }
 

@@ -15,9 +15,9 @@ constexpr int minimumWidth = design::kRightMargin + design::kPanelWidth + design
                              kMinimumListWidth;                                                // 315
 constexpr int minimumHeight = design::kBottomMargin + design::kPanelTop + kMinimumListHeight;  // 266
 
-void cuangtisuofangClick(Form1& f);  // start-up scaling to the screen
-void FormResize(Form1& f);           // keeps the controls attached to the edges
-void suofangClick(Form1& f);         // the hidden option "控件随窗体缩放"
+void scaleFormToScreen(Form1& f);     // start-up scaling to the screen
+void FormResize(Form1& f);            // keeps the controls attached to the edges
+void toggleControlScaling(Form1& f);  // the hidden option "控件随窗体缩放"
 
 // The margins FormResize keeps, measured from the geometry the form has now (its design).
 void measureLayoutMargins(Form1& f);

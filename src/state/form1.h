@@ -14,6 +14,7 @@
 #include "controls/simple_controls.h"
 #include "platform/platform.h"
 #include "state/folder_table.h"
+#include "state/main_menus.h"
 
 namespace folvaric {
 
@@ -83,35 +84,13 @@ struct Form1 {
     controls::Menu MainMenu1{"MainMenu1"};
     controls::Menu PopupMenu1{"PopupMenu1"};  // the list's context menu
     controls::Menu PopupMenu2{"PopupMenu2"};  // the tray menu
-    // "  文件  "
-    controls::MenuItem N24{"N24"}, baocunjihe{"baocunjihe"}, lincunwei{"lincunwei"}, diaorumorenjihe{"diaorumorenjihe"},
-        diaoruqitajihe{"diaoruqitajihe"};
-    // "编辑  "
-    controls::MenuItem N1{"N1"}, quanbuxuanze{"quanbuxuanze"}, quanbubuxuan{"quanbubuxuan"},
-        fanxiangxuanze{"fanxiangxuanze"}, quanbuzuixiaohua{"quanbuzuixiaohua"}, quanbuzuidahua{"quanbuzuidahua"},
-        dangezuixiaohua{"dangezuixiaohua"}, dangezuidahua{"dangezuidahua"}, guanbidange{"guanbidange"},
-        dagouquanbuguanbi{"dagouquanbuguanbi"}, guanbiquanbu{"guanbiquanbu"}, jisuan{"jisuan"},
-        baohupaixv{"baohupaixv"}, sansuo{"sansuo"}, N52{"N52"}, fuzilujin{"fuzilujin"},
-        fuziwenjianmin{"fuziwenjianmin"}, fuzizuangtailan{"fuzizuangtailan"}, suaxin{"suaxin"};
-    // "其他操作  "
-    controls::MenuItem N46{"N46"}, Explorer1{"Explorer1"}, Explorer2{"Explorer2"}, N70{"N70"}, explorer5{"explorer5"},
-        dakaiExplorer{"dakaiExplorer"};
-    // "设置  "
-    controls::MenuItem N21{"N21"}, zidongsuaxin{"zidongsuaxin"}, N23{"N23"}, xiansituopan{"xiansituopan"},
-        qidongdiaoru{"qidongdiaoru"}, N44{"N44"}, lujintisi{"lujintisi"}, suofang{"suofang"}, baocun{"baocun"},
-        congdiaorusezi{"congdiaorusezi"}, qidongyincang{"qidongyincang"}, xunzaodizilan{"xunzaodizilan"},
-        baocunwenjianjiazi{"baocunwenjianjiazi"}, diaorujihezi{"diaorujihezi"}, linsi{"linsi"},
-        cuangtisuofang{"cuangtisuofang"};
-    // "帮助  "
-    controls::MenuItem N26{"N26"}, N27{"N27"}, N29{"N29"}, N33{"N33"}, N97{"N97"}, N1001{"N1001"}, N100{"N100"},
-        N102{"N102"}, N35{"N35"}, N89{"N89"}, N73{"N73"}, baodu{"baodu"};
-    // the list's context menu
-    controls::MenuItem N15{"N15"}, N16{"N16"}, N17{"N17"}, N6{"N6"}, N8{"N8"}, dangezuixiaohua2{"dangezuixiaohua2"},
-        N19{"N19"}, N10{"N10"}, N12{"N12"}, N14{"N14"}, N57{"N57"}, fuzilujin2{"fuzilujin2"},
-        fuziwenjianmin2{"fuziwenjianmin2"};
-    // the tray menu
-    controls::MenuItem N37{"N37"}, N39{"N39"}, N48{"N48"}, Explorer3{"Explorer3"}, Explorer4{"Explorer4"}, N41{"N41"},
-        N43{"N43"};
+    FileMenu fileMenu;
+    EditMenu editMenu;
+    OtherMenu otherMenu;
+    SettingsMenu settingsMenu;
+    HelpMenu helpMenu;
+    ListMenu listMenu;
+    TrayMenu trayMenu;
     // The separator lines ("-") of the three menus; a deque keeps their addresses fixed.
     std::deque<controls::MenuItem> menuSeparators;
     // MenuPainter1 draws the menus once the form has been shown.

@@ -83,7 +83,7 @@ void rememberAbsentFolders(Form1& f, const LoadedFolderSet& set) {
 
 }  // namespace
 
-void baocunwenjianjiaziClick(Form1& f) {
+void writeFolderSetFile(Form1& f) {
     std::vector<FolderSetEntry> folders = protectedFolders(f);
     std::vector<std::string> leftOut;
     for (const FolderSetEntry& e : folders) {
@@ -98,16 +98,16 @@ void baocunwenjianjiaziClick(Form1& f) {
     if (!leftOut.empty()) showStorageError(f, storage_text::foldersNotSaved(leftOut));
 }
 
-void baocunjiheClick(Form1& f) {
+void saveDefaultFolderSet(Form1& f) {
     f.folderSetFile = f.defaultSetFile;
     if (!f.p.files.fileExists(f.folderSetFile)) {
         showStorageError(f, storage_text::fileMissingForSave() + f.folderSetFile);
         return;
     }
-    baocunwenjianjiaziClick(f);
+    writeFolderSetFile(f);
 }
 
-void lincunweiClick(Form1& f) {
+void saveFolderSetAs(Form1& f) {
     platform::FileDialogOptions options;
     options.filter = "txt";
     options.initialDir = f.folderSetDir;
@@ -118,7 +118,7 @@ void lincunweiClick(Form1& f) {
     if (!chosen) return;
     f.saveDialogFileName = *chosen;
     f.folderSetFile = *chosen;
-    baocunwenjianjiaziClick(f);
+    writeFolderSetFile(f);
 }
 
 namespace {
@@ -176,13 +176,13 @@ void loadFolderSet(Form1& f, EmptySet whenEmpty) {
 
 }  // namespace
 
-void diaorujiheziClick(Form1& f) {
+void readFolderSetFile(Form1& f) {
     loadFolderSet(f, EmptySet::Report);
 }
 
-void diaorumorenjiheClick(Form1& f) {
+void loadDefaultFolderSet(Form1& f) {
     f.folderSetFile = f.defaultSetFile;
-    diaorujiheziClick(f);
+    readFolderSetFile(f);
 }
 
 void loadDefaultSetAtStartup(Form1& f) {
@@ -190,7 +190,7 @@ void loadDefaultSetAtStartup(Form1& f) {
     loadFolderSet(f, EmptySet::NothingToRestore);
 }
 
-void diaoruqitajiheClick(Form1& f) {
+void loadOtherFolderSet(Form1& f) {
     platform::FileDialogOptions options;
     options.filter = "text(*.txt)|*.txt";
     options.initialDir = f.folderSetDir;
@@ -198,7 +198,7 @@ void diaoruqitajiheClick(Form1& f) {
     const std::optional<std::string> chosen = f.p.dialogs.openFile(options);
     if (!chosen) return;
     f.folderSetFile = *chosen;
-    diaorujiheziClick(f);
+    readFolderSetFile(f);
 }
 
 }  // namespace folvaric

@@ -26,8 +26,8 @@ void applyListFont(Form1& f, const SettingsRead& r) {
 
 void applyTrayOption(Form1& f, std::int32_t tray) {
     f.trayOption = tray;
-    const bool ticked = f.xiansituopan.checked();
-    if ((tray == 0) == ticked) xiansituopanClick(f);
+    const bool ticked = f.settingsMenu.showInTray.checked();
+    if ((tray == 0) == ticked) toggleTrayIcon(f);
 }
 
 // The icon named in the file, when it is there, goes on the taskbar button, the
@@ -41,7 +41,7 @@ void applyIcon(Form1& f) {
 
 }  // namespace
 
-void congdiaoruseziClick(Form1& f) {
+void loadSettings(Form1& f) {
     f.listFontSize = kDefaultListFontSize;
     f.listFontName = storage_text::defaultFontName();
     f.listFontColor = kWindowTextColour;
@@ -64,8 +64,8 @@ void congdiaoruseziClick(Form1& f) {
     const SettingsRead r = readSettings(file.bytes);
     // These take effect as soon as they are read, whatever the check below finds.
     if (r.reached(5)) f.iconFileName = r.iconFileName;
-    if (r.reached(7)) f.zidongsuaxin.setChecked(r.autoRefresh != 0);
-    if (r.reached(8)) f.qidongdiaoru.setChecked(r.loadLastSet != 0);
+    if (r.reached(7)) f.settingsMenu.autoRefresh.setChecked(r.autoRefresh != 0);
+    if (r.reached(8)) f.settingsMenu.loadSetAtStart.setChecked(r.loadLastSet != 0);
     if (!r.valid()) {
         showStorageError(f, storage_text::fileHasBadData() + f.settingsFilePath);
         return;
@@ -77,16 +77,16 @@ void congdiaoruseziClick(Form1& f) {
     f.scaleOption = r.scale;
 }
 
-void baocunClick(Form1& f) {
+void saveSettings(Form1& f) {
     SettingsValues v;
     v.fontSize = f.listFontSize;
     v.fontName = f.listFontName;
     v.fontColour = f.listFontColor;
     v.tray = f.trayOption != 0;
     v.iconFileName = f.iconFileName;
-    v.scale = f.suofang.checked();
-    v.autoRefresh = f.zidongsuaxin.checked();
-    v.loadLastSet = f.qidongdiaoru.checked();
+    v.scale = f.settingsMenu.scaleControls.checked();
+    v.autoRefresh = f.settingsMenu.autoRefresh.checked();
+    v.loadLastSet = f.settingsMenu.loadSetAtStart.checked();
     rewriteFile(f.p.files, f.settingsFilePath, formatSettings(v));
 }
 

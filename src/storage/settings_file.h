@@ -3,7 +3,7 @@
 
 namespace folvaric {
 
-void congdiaoruseziClick(Form1& f);  // load the settings file `set`
-void baocunClick(Form1& f);          // save it
+void loadSettings(Form1& f);  // load the settings file `set`
+void saveSettings(Form1& f);  // save it
 
 }  // namespace folvaric

@@ -86,7 +86,7 @@ AddressReading readWindowAddress(Form1& f, WindowHandle window, const std::strin
     return reading;
 }
 
-void xunzaodizilanClick(Form1& f) {
+void rescanSelectedAddress(Form1& f) {
     // The hidden menu item reads the selected entry's window again, as the walk would.
     const int selected = f.CheckListBox1.itemIndex();
     if (!f.table.contains(selected)) return;

@@ -14,12 +14,12 @@ bool enumerateExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers)
 std::string getWindowExePath(Form1& f, WindowHandle h);
 // The hidden menu item's handler: the address scan of the selected entry's window,
 // recording an unreadable address as the walk does.
-void xunzaodizilanClick(Form1& f);
+void rescanSelectedAddress(Form1& f);
 // First qualifying top-level window, from the top, with exactly this title; 0 if none.
 WindowHandle findWindowByTitle(Form1& f, const std::string& title);
 unsigned char detectOsVersion(Form1& f);
 // The generation of Windows the version record names; see WindowsGeneration.
 WindowsGeneration windowsGenerationOf(const platform::VersionRecord& v);
-void caozuoxitongbanben(Form1& f);
+void detectWindowsGeneration(Form1& f);
 
 }  // namespace folvaric

@@ -63,7 +63,7 @@ WindowsGeneration windowsGenerationOf(const platform::VersionRecord& v) {
     return WindowsGeneration::Windows11;
 }
 
-void caozuoxitongbanben(Form1& f) {
+void detectWindowsGeneration(Form1& f) {
     f.osGeneration.clear();
     f.windowsGeneration = windowsGenerationOf(f.p.desktop.version());
     if (detectOsVersion(f) == 0) f.osGeneration = tracking_text::vistaOrWin7();

@@ -105,7 +105,7 @@ RefreshOutcome refreshFolderWindows(Form1& f, std::vector<FolderRow> loadedSet) 
     return f.lastRefresh;
 }
 
-void suaxinClick(Form1& f) {
+void refreshFolderList(Form1& f) {
     refreshFolderWindows(f);
 }
 

@@ -11,6 +11,6 @@ namespace folvaric {
 RefreshOutcome refreshFolderWindows(Form1& f, std::vector<FolderRow> loadedSet = {});
 
 // The refresh button's and menu item's handler.
-void suaxinClick(Form1& f);
+void refreshFolderList(Form1& f);
 
 }  // namespace folvaric

@@ -25,7 +25,7 @@ MainTray::MainTray(HINSTANCE instance, folvaric::Form1& form, WinApplication& ap
     if (builtIn_) images_.push_back(builtIn_.get());
 
     // As stored on the form: image 0 of the list, never animating (interval 0), a left click
-    // runs TrayIcon1Click, the right button's release opens the tray menu, and no mouse action
+    // runs trayIconClicked, the right button's release opens the tray menu, and no mouse action
     // restores the program by itself.
     icon_.onError = [this](const std::string& text) { reportError(text); };
     icon_.restoreOn = TrayIconMessage::None;
@@ -34,7 +34,7 @@ MainTray::MainTray(HINSTANCE instance, folvaric::Form1& form, WinApplication& ap
     icon_.iconIndex = 0;
     icon_.setAnimateInterval(0);
     icon_.setAnimate(true);
-    icon_.onClick = [this] { folvaric::runHandler(form_, [this] { folvaric::TrayIcon1Click(form_); }); };
+    icon_.onClick = [this] { folvaric::runHandler(form_, [this] { folvaric::trayIconClicked(form_); }); };
     icon_.popupMenu = [this](POINT at, HWND owner) { window_.showPopupMenu(form_.PopupMenu2.root, at, owner); };
     icon_.ownerDrawTarget = window_.hwnd();
     icon_.onAnimate = [this] { icon_.advanceIcon(); };

@@ -1,6 +1,6 @@
 #pragma once
 // TrayIcon1 of the main form: the tray icon component set up as the form stores it, kept in
-// step with the form's TrayIconModel, its left click bound to TrayIcon1Click and its right
+// step with the form's TrayIconModel, its left click bound to trayIconClicked and its right
 // button to the tray menu PopupMenu2.
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "win32/main_window.h"
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "app/error_handler.h"
 #include "app/main_form.h"
@@ -28,9 +28,9 @@ bool registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                                        LR_DEFAULTCOLOR));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kWindowClass;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -58,9 +58,9 @@ bool MainWindow::create() {
     registerPlainPanelClass(instance_);
     const controls::Bounds& b = form_.bounds;
     // The window procedure takes ownership of the handle as soon as it exists (WM_NCCREATE).
-    const HWND created = CreateWindowExW(0, kWindowClass, wide(form_.caption).c_str(),
-                                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, b.left, b.top, b.width, b.height,
-                                         nullptr, nullptr, instance_, this);
+    const HWND created =
+        CreateWindowExW(0, kWindowClass, wide(form_.caption).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, b.left,
+                        b.top, b.width, b.height, nullptr, nullptr, instance_, this);
     if (created == nullptr || !window_) return false;
     createControls();
     bindModel();
@@ -76,8 +76,7 @@ void MainWindow::createControls() {
     const HWND parent = window_.get();
     tips_ = std::make_unique<HintTips>(instance_, parent);
 
-    toolBar_ = createChild(instance_, parent, kPlainPanelClass, L"", WS_VISIBLE, 0, kToolBar,
-                           form_.ToolBar1.bounds());
+    toolBar_ = createChild(instance_, parent, kPlainPanelClass, L"", WS_VISIBLE, 0, kToolBar, form_.ToolBar1.bounds());
     mirrorToolBar();
 
     // The painted label and buttons follow their models through their own views.
@@ -87,7 +86,7 @@ void MainWindow::createControls() {
 
     list_ = std::make_unique<CheckListView>(parent, instance_, kList, form_.CheckListBox1);
     list_->onStartDrag = [this](int x, int y) { startDrag(x, y); };
-    list_->onDragOver = [this] { return folvaric::CheckListBox1DragOver(form_, &form_.CheckListBox1); };
+    list_->onDragOver = [this] { return folvaric::listDragOver(form_, &form_.CheckListBox1); };
     list_->onDragDrop = [this](int x, int y) { dragDrop(x, y); };
     list_->onContextMenu = [this](POINT at) { showPopupMenu(form_.PopupMenu1.root, at, window_.get()); };
     tips_->add(list_->hwnd(), form_.CheckListBox1);
@@ -246,11 +245,11 @@ void MainWindow::applyMenuBarBrush() {
 // --- drag and drop of the list ---------------------------------------------------------------
 
 void MainWindow::startDrag(int x, int y) {
-    folvaric::runHandler(form_, [&] { folvaric::CheckListBox1StartDrag(form_, x, y); });
+    folvaric::runHandler(form_, [&] { folvaric::listDragStarted(form_, x, y); });
 }
 
 void MainWindow::dragDrop(int x, int y) {
-    folvaric::runHandler(form_, [&] { folvaric::CheckListBox1DragDrop(form_, x, y); });
+    folvaric::runHandler(form_, [&] { folvaric::listDragDropped(form_, x, y); });
 }
 
 }  // namespace win
