@@ -1,6 +1,6 @@
 #include "commands/list_rebuild.h"
 
-#include "text/same_folder.h"
+#include "text/folder_path.h"
 
 namespace folvaric {
 namespace {
@@ -20,7 +20,7 @@ int rowOfFolder(const Form1& f, const FolderRow& ticked, const std::vector<bool>
     int untaken = -1;
     int any = -1;
     for (int i = 0; i < f.table.size(); ++i) {
-        if (!text::sameFolder(f.table[i].path, ticked.path)) continue;
+        if (!text::sameFolderPath(f.table[i].path, ticked.path)) continue;
         if (f.table[i].window == ticked.window) return i;
         if (untaken < 0 && !taken[static_cast<std::size_t>(i)]) untaken = i;
         if (any < 0) any = i;

@@ -11,7 +11,6 @@
 #include "storage/storage_texts.h"
 #include "text/folder_path.h"
 #include "text/gbk_text.h"
-#include "text/same_folder.h"
 #include "tracking/refresh.h"
 
 namespace folvaric {
@@ -19,7 +18,7 @@ namespace {
 
 bool containsFolder(const std::vector<FolderSetEntry>& entries, const std::string& path) {
     return std::any_of(entries.begin(), entries.end(),
-                       [&path](const FolderSetEntry& e) { return text::sameFolder(e.path, path); });
+                       [&path](const FolderSetEntry& e) { return text::sameFolderPath(e.path, path); });
 }
 
 std::vector<FolderSetEntry> tickedRows(const Form1& f) {
@@ -76,7 +75,7 @@ void rememberAbsentFolders(Form1& f, const LoadedFolderSet& set) {
                  absent.end());
     for (const FolderSetEntry& e : set.absent) {
         const bool known = std::any_of(absent.begin(), absent.end(),
-                                       [&e](const FolderRow& a) { return text::sameFolder(a.path, e.path); });
+                                       [&e](const FolderRow& a) { return text::sameFolderPath(a.path, e.path); });
         if (!known && static_cast<int>(absent.size()) < kMaxSetEntries) absent.push_back({e.name, e.path, 0});
     }
 }
@@ -94,7 +93,7 @@ void writeFolderSetFile(Form1& f) {
         folders.end());
     rewriteFile(f.p.files, f.folderSetFile, formatFolderSet(folders));
     // Written on purpose: what the unread file held is what the user chose to replace.
-    if (!f.unreadSetFile.empty() && text::sameFolder(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
+    if (!f.unreadSetFile.empty() && text::sameFolderPath(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
     if (!leftOut.empty()) showStorageError(f, storage_text::foldersNotSaved(leftOut));
 }
 
@@ -131,7 +130,7 @@ void loadFolderSet(Form1& f, EmptySet whenEmpty) {
     const platform::ReadResult file = f.p.files.readFile(f.folderSetFile, kMaxFolderSetBytes);
     // The default set that the start could not read still holds the user's folders: the exit
     // must not put the few ticks made since in their place.
-    const bool unreadAtStart = f.startupSetLoadPending && text::sameFolder(f.folderSetFile, f.defaultSetFile);
+    const bool unreadAtStart = f.startupSetLoadPending && text::sameFolderPath(f.folderSetFile, f.defaultSetFile);
     switch (file.status) {
         case platform::ReadStatus::Ok:
             break;
@@ -147,7 +146,7 @@ void loadFolderSet(Form1& f, EmptySet whenEmpty) {
             showStorageError(f, storage_text::fileHasBadData() + f.folderSetFile);
             return;
     }
-    if (!f.unreadSetFile.empty() && text::sameFolder(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
+    if (!f.unreadSetFile.empty() && text::sameFolderPath(f.folderSetFile, f.unreadSetFile)) f.unreadSetFile.clear();
 
     const std::string contents = folderSetTextAsGbk(file.bytes);
     const bool listsNothing = contents.find_first_not_of("\r\n \t") == std::string::npos;
