@@ -6,6 +6,7 @@
 
 #include "storage/folder_sets.h"
 #include "tests/support/fixture.h"
+#include "text/folder_path.h"
 #include "text/gbk_codec.h"
 #include "tracking/discovery.h"
 #include "tracking/refresh.h"
@@ -261,3 +262,16 @@ TEST(FolderPaths, AFolderGbkCannotNameIsNotSavedAndTheUserIsTold) {
 }
 
 }  // namespace
+
+// A refresh keeps each row's comparison key with the row; a path changed afterwards (the
+// computer view renamed after a rebirth, a copy given another folder) must not keep the old key.
+TEST(FolderPaths, ARowsKeyFollowsItsPath) {
+    folvaric::FolderRow row{"x", "c:\\x\\", 0};
+    EXPECT_EQ(folvaric::pathKeyOf(row), "C:\\X");
+    folvaric::FolderRow copy = row;
+    row.path = "d:\\y";
+    copy.path = gbk("计算机");
+    EXPECT_EQ(folvaric::pathKeyOf(row), "D:\\Y");
+    EXPECT_EQ(folvaric::pathKeyOf(copy), text::folderPathKey(gbk("我的电脑")));
+    EXPECT_EQ(copy, (folvaric::FolderRow{"x", gbk("计算机"), 0}));  // the key is no part of the row's value
+}

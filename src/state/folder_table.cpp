@@ -1,5 +1,6 @@
 #include "state/folder_table.h"
 
+#include "text/folder_path.h"
 #include "text/gbk_text.h"
 
 #include <algorithm>
@@ -29,6 +30,14 @@ void FolderTable::move(int from, int to) {
     } else {
         std::rotate(first + to, first + from, first + from + 1);
     }
+}
+
+const std::string& pathKeyOf(const FolderRow& row) {
+    if (row.pathKey.empty() || row.keyedPath != row.path) {
+        row.pathKey = text::folderPathKey(row.path);
+        row.keyedPath = row.path;
+    }
+    return row.pathKey;
 }
 
 std::string tabFolderName(const std::string& path) {

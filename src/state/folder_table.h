@@ -18,11 +18,19 @@ struct FolderRow {
     platform::WindowHandle window = 0;  // 0 for a folder without a window
     // The folders of the window's other tabs (Windows 11), in the same form as the path.
     std::vector<std::string> otherTabs = {};
+    // The path as Windows compares paths, and the path it was worked out for: a refresh
+    // compares each row's path several times. Read it through pathKeyOf, which works it
+    // out again whenever `path` has changed since. Not part of the row's value.
+    mutable std::string pathKey = {};
+    mutable std::string keyedPath = {};
 
     bool operator==(const FolderRow& o) const {
         return name == o.name && path == o.path && window == o.window && otherTabs == o.otherTabs;
     }
 };
+
+// The row's path as Windows compares paths (text::folderPathKey), worked out once per path.
+const std::string& pathKeyOf(const FolderRow& row);
 
 // The name a folder of another tab goes by: the last component of its path, or the
 // whole path for a drive root or the computer view, as Explorer titles its window.

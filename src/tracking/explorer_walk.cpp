@@ -95,12 +95,12 @@ WalkResult walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers
         // The window higher in the Z order keeps the folder; the lower one is closed,
         // unless it holds other folders as tabs, which would be closed with it.
         if (!row.path.empty()) {
-            std::string key = text::folderPathKey(row.path);
+            const std::string& key = pathKeyOf(row);
             if (listedPaths.count(key) != 0 && row.otherTabs.empty()) {
                 desktop.postClose(h);
                 continue;
             }
-            listedPaths.insert(std::move(key));
+            listedPaths.insert(key);
         }
         f.table.append(std::move(row));
         if (f.table.full()) {

@@ -38,13 +38,12 @@ void reopenLostFolders(RefreshRun& run) {
     // no second look at the disk. Copies: opening a folder may pump messages, and a
     // command may change the table then.
     std::unordered_set<std::string> openPaths(static_cast<std::size_t>(f.table.size()));
-    const auto noteOpen = [&openPaths](const std::string& path) {
-        if (!path.empty()) openPaths.insert(text::folderPathKey(path));
-    };
     // A folder shown in a tab that is not the active one is open all the same.
     for (const FolderRow& row : f.table) {
-        noteOpen(row.path);
-        for (const std::string& tab : row.otherTabs) noteOpen(tab);
+        if (!row.path.empty()) openPaths.insert(pathKeyOf(row));
+        for (const std::string& tab : row.otherTabs) {
+            if (!tab.empty()) openPaths.insert(text::folderPathKey(tab));
+        }
     }
     // A folder entered twice in the snapshot (from a loaded set and a ticked row, or in
     // two spellings) gets one window: two would both be found by the same title.
@@ -55,7 +54,7 @@ void reopenLostFolders(RefreshRun& run) {
         const std::string& path = folder.path;
         if (path.empty()) continue;
         const bool computerView = tracking_text::isComputerName(path);
-        const std::string key = text::folderPathKey(path);
+        const std::string& key = pathKeyOf(folder);
         const bool open = !f.noExplorerWindows && openPaths.count(key) != 0;
         // A protected folder that was deleted, or whose drive is gone, leaves protection quietly.
         if (!computerView && !open && !f.p.files.directoryExists(path)) continue;

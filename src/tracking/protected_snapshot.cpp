@@ -21,7 +21,12 @@ void snapshotTickedRows(RefreshRun& run) {
         // folder that shares its beginning.
         // Taken, not copied: the walk that follows rebuilds every row of the table.
         FolderRow& row = f.table[i];
-        run.protectedFolders.push_back({std::move(row.name), std::move(row.path), row.window});
+        run.protectedFolders.push_back({std::move(row.name),
+                                        std::move(row.path),
+                                        row.window,
+                                        {},
+                                        std::move(row.pathKey),
+                                        std::move(row.keyedPath)});
         // A ticked window protects the folders of all its tabs: each comes back on its own
         // should the whole window be closed.
         for (const std::string& tab : row.otherTabs) {
@@ -39,15 +44,15 @@ void listRowsWithTicks(RefreshRun& run) {
     // Paths compared as Windows compares them: a folder saved as "c:\\t" is the one
     // Explorer shows as "C:\\T", and the computer view has two names.
     std::unordered_set<std::string> protectedPaths(run.protectedFolders.size());
-    for (const FolderRow& folder : run.protectedFolders) protectedPaths.insert(text::folderPathKey(folder.path));
+    for (const FolderRow& folder : run.protectedFolders) protectedPaths.insert(pathKeyOf(folder));
     const auto isProtected = [&protectedPaths](const std::string& path) {
         return protectedPaths.count(text::folderPathKey(path)) != 0;
     };
     // A window is ticked when any of its tabs shows a protected folder: the user may have
     // switched to another tab since.
     for (const FolderRow& row : f.table) {
-        f.CheckListBox1.add(
-            row.name, isProtected(row.path) || std::any_of(row.otherTabs.begin(), row.otherTabs.end(), isProtected));
+        f.CheckListBox1.add(row.name, protectedPaths.count(pathKeyOf(row)) != 0 ||
+                                          std::any_of(row.otherTabs.begin(), row.otherTabs.end(), isProtected));
     }
 }
 
