@@ -14,6 +14,7 @@
 #include "commands/ordering.h"
 #include "sim/sim_desktop.h"
 #include "state/form1.h"
+#include "support/fixture.h"
 #include "text/gbk_text.h"
 #include "tracking/discovery.h"
 #include "tracking/refresh.h"
@@ -159,21 +160,13 @@ struct ReliabilityFixture {
         folvaric::refreshFolderList(form);
     }
 
-    int rowOf(const std::string& path) const {
-        for (int i = 0; i < form.table.size(); ++i) {
-            if (form.table[i].path == path) return i;
-        }
-        return -1;
-    }
+    int rowOf(const std::string& path) const { return testing_support::rowOf(form, path); }
     WindowHandle handleOf(const std::string& path) const {
         const int row = rowOf(path);
         return row < 0 ? 0 : form.table[row].window;
     }
     void tick(const std::string& path) { form.CheckListBox1.setChecked(rowOf(path), true); }
-    bool ticked(const std::string& path) const {
-        const int row = rowOf(path);
-        return row >= 0 && form.CheckListBox1.checked(row);
-    }
+    bool ticked(const std::string& path) const { return testing_support::ticked(form, path); }
 
     // The folder an Explorer window of the simulation shows in its address control; empty
     // for other windows and for an address that is not a path.

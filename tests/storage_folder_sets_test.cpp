@@ -29,16 +29,6 @@ struct SetFixture : testing_support::Fixture {
     }
     std::string file(const std::string& path) const { return sim.files.contents(path).value_or("<none>"); }
     std::size_t beeps() const { return sim.sound.beeps.size(); }
-    int rowOf(const std::string& path) const {
-        for (int i = 0; i < form.table.size(); ++i) {
-            if (form.table[i].path == path) return i;
-        }
-        return -1;
-    }
-    bool ticked(const std::string& path) const {
-        const int row = rowOf(path);
-        return row >= 0 && form.CheckListBox1.checked(row);
-    }
     bool hasWindowFor(const std::string& name) const { return sim.findByTitle(name) != 0; }
     bool boxShown(const std::string& text) const {
         for (const auto& b : sim.dialogs.boxes) {

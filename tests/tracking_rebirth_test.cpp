@@ -12,20 +12,9 @@ using platform::ShowCommand;
 using sim::ShowState;
 using Strings = std::vector<std::string>;
 
-const std::string kStarted = gbk("开始刷新 Explorer窗口列表，请稍候。。。");
-const std::string kNoWindow = gbk("windows资源管理器文件夹一个也没有打开，请打开windows资源管理器");
-const std::string kLooking = gbk("正在寻找被关闭的文件夹。。。。。。");
-const std::string kStillOpen = gbk("文件夹有重复，拒绝重生");
-const std::string kRebirthStarted = gbk("开始自动生成被关闭的文件夹，请稍候。。。。。。");
-const std::string kSizing = gbk("自动恢复的文件夹开始最大化。。。。。。");
-const std::string kNothingLost = gbk("刷新结束，有效的受保护文件夹一个也没有被系统关闭");
 const std::string kSomeNotFound = gbk("刷新结束，有些文件夹找不到句柄，无法恢复文件夹，请再按一次刷新试试看！");
 const std::string kSearchAgain = gbk("由标题寻找句柄发生小错误，试着再找一次看看能否找到");
 const std::string kComputerViewId = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
-
-std::string rebornReport(int n) {
-    return gbk("文件夹自动重生过程结束，共恢复文件夹数") + std::to_string(n) + gbk("个");
-}
 
 class RebirthTest : public TrackingFixture {
 protected:

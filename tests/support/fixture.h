@@ -19,6 +19,20 @@ std::vector<Field> column(const folvaric::FolderTable& table, Field folvaric::Fo
     return out;
 }
 
+// Row of the folder, -1 when it is not listed.
+inline int rowOf(const folvaric::Form1& form, const std::string& path) {
+    for (int i = 0; i < form.table.size(); ++i) {
+        if (form.table[i].path == path) return i;
+    }
+    return -1;
+}
+
+// The folder is listed, with a tick.
+inline bool ticked(const folvaric::Form1& form, const std::string& path) {
+    const int row = rowOf(form, path);
+    return row >= 0 && form.CheckListBox1.checked(row);
+}
+
 struct Fixture {
     sim::SimDesktop sim;
     folvaric::Form1 form{sim.platform()};
@@ -38,6 +52,9 @@ struct Fixture {
         form.formShown = true;
         form.startupDone = true;
     }
+
+    int rowOf(const std::string& path) const { return testing_support::rowOf(form, path); }
+    bool ticked(const std::string& path) const { return testing_support::ticked(form, path); }
 
     // Checks the invariant every command keeps: item k of the list is row k of the table.
     bool listMatchesTable() const {
