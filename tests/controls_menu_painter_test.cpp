@@ -70,10 +70,14 @@ struct MenuForm {
     }
 };
 
+// MenuPainter1 as the form stores it, switched on when `active`.
 struct Painter {
     MenuForm menus;
     TMenuPainter painter{menus.form, nullptr, menuFont(), controls::OsGeneration{}};
-    Painter() { controls::designMenuPainter1(painter); }
+    explicit Painter(bool active = false) {
+        controls::designMenuPainter1(painter);
+        if (active) painter.setActive(true);
+    }
 };
 
 controls::Size measured(TMenuPainter& painter, MenuItem& item, int width = 0, int height = 0) {
@@ -182,8 +186,7 @@ TEST(MenuPainterColours, SlotsFollowTheDisplayDepthAndTheSystemColourSwitch) {
 // --- measuring -----------------------------------------------------------------------------------
 
 TEST(MenuPainterMeasure, SeparatorIsFourHighWhateverTheFont) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     EXPECT_EQ(measured(p.painter, p.menus.line).height, 4);
     controls::Font big = menuFont(40);
     p.painter.setFont(big);
@@ -191,8 +194,7 @@ TEST(MenuPainterMeasure, SeparatorIsFourHighWhateverTheFont) {
 }
 
 TEST(MenuPainterMeasure, AccessKeyMarkIsNotCountedAndTheIconColumnIs) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     // Raster metric at 9 points: 12 pixels high, 6 wide per character.
     const controls::Size open = measured(p.painter, p.menus.open);
     EXPECT_EQ(open.width, 5 * 6 - 6 + 5 + 24);
@@ -206,8 +208,7 @@ TEST(MenuPainterMeasure, AccessKeyMarkIsNotCountedAndTheIconColumnIs) {
 }
 
 TEST(MenuPainterMeasure, SubmenusShortcutsAndBarItems) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     EXPECT_EQ(measured(p.painter, p.menus.recent).width, 6 * 6 + 5 + 6 + 24);
     p.menus.form.itemExtras[&p.menus.quit].shortcutText = "Ctrl+Q";
     EXPECT_EQ(measured(p.painter, p.menus.quit).width, (4 + 6 + 3) * 6 + 5 + 24);
@@ -244,8 +245,7 @@ int leftmostColumnWith(const RasterCanvas& c, Color colour) {
 }  // namespace
 
 TEST(MenuPainterPaint, SixteenPixelIconSitsThreePixelsRightOfItsBox) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.menus.open.imageIndex = 0;
     const Rect rect{10, 5, 150, 27};
     const RasterCanvas c = drawn(p.painter, p.menus.open, rect, false);
@@ -263,8 +263,7 @@ TEST(MenuPainterPaint, SixteenPixelIconSitsThreePixelsRightOfItsBox) {
 }
 
 TEST(MenuPainterPaint, SelectedPopupIconRisesWithAShadow) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.menus.open.imageIndex = 0;
     const Rect rect{10, 5, 150, 27};
     const RasterCanvas c = drawn(p.painter, p.menus.open, rect, true);
@@ -306,8 +305,7 @@ TEST(MenuPainterPaint, EveryBarItemOfTheMainMenuIsFilledWithTheBarColour) {
 }
 
 TEST(MenuPainterPaint, SelectedBarItemHasItsFrameAndGradedShadow) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     const Rect rect{0, 0, 60, 21};  // drawn 20 high
     const RasterCanvas c = drawn(p.painter, p.menus.file, rect, true, 60, 21);
     const RasterCanvas any(1, 1);
@@ -329,8 +327,7 @@ TEST(MenuPainterPaint, SelectedBarItemHasItsFrameAndGradedShadow) {
 }
 
 TEST(MenuPainterPaint, CheckedItemWithoutImageShowsTheFiveStrokeCheck) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.menus.tick.setChecked(true);
     const Rect rect{4, 0, 124, 22};
     const RasterCanvas c = drawn(p.painter, p.menus.tick, rect, false, 124, 22);
@@ -352,8 +349,7 @@ TEST(MenuPainterPaint, CheckedItemWithoutImageShowsTheFiveStrokeCheck) {
 }
 
 TEST(MenuPainterPaint, CheckedItemWithImageShowsItOnAFramedBackground) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.menus.open.imageIndex = 0;
     p.menus.open.setChecked(true);
     const Rect rect{4, 0, 124, 22};
@@ -367,8 +363,7 @@ TEST(MenuPainterPaint, CheckedItemWithImageShowsItOnAFramedBackground) {
 }
 
 TEST(MenuPainterPaint, PopupGradientGrowsFastOverTheIconColumnAndLeavesTheStripWhite) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     const Rect rect{4, 0, 104, 22};
     const RasterCanvas c = drawn(p.painter, p.menus.quit, rect, false, 104, 22);
     const Color column = 0xBFBFBE;
@@ -378,8 +373,7 @@ TEST(MenuPainterPaint, PopupGradientGrowsFastOverTheIconColumnAndLeavesTheStripW
 }
 
 TEST(MenuPainterPaint, SeparatorLineAndCaptionColours) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     const RasterCanvas c = drawn(p.painter, p.menus.line, {4, 0, 104, 4}, false, 104, 4);
     EXPECT_EQ(c.pixel(4 + 24 + 7, 2), xp_colors::clMoneyGreen);
     EXPECT_NE(c.pixel(4 + 24 + 6, 2), xp_colors::clMoneyGreen);
@@ -401,8 +395,7 @@ TEST(MenuPainterPaint, SeparatorLineAndCaptionColours) {
 }
 
 TEST(MenuPainterPaint, DefaultItemGetsAHaloAndShortcutGoesRight) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     auto& extras = p.menus.form.itemExtras[&p.menus.quit];
     extras.isDefault = true;
     extras.shortcutText = "Ctrl+Q";
@@ -436,8 +429,7 @@ TEST(MenuPainterPaint, NothingIsPaintedWhileInactiveAndErrorsAreSwallowed) {
 }
 
 TEST(MenuPainterPaint, HotBarItemUnderTheMouseGetsAShorterFrame) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.painter.cursorOnForm = [] { return std::optional<std::pair<int, int>>({{10, 5}}); };
     const RasterCanvas hot = drawn(p.painter, p.menus.file, {0, 0, 60, 21}, false, 60, 21);
     const RasterCanvas any(1, 1);
@@ -448,8 +440,7 @@ TEST(MenuPainterPaint, HotBarItemUnderTheMouseGetsAShorterFrame) {
 }
 
 TEST(MenuPainterPaint, FlatMenuAsksForTheFrameOnceUntilHandled) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.painter.setFlatMenu(true);
     std::vector<controls::FlatMenuRequest> posted;
     p.painter.postFlatMenuMessage = [&](const controls::FlatMenuRequest& r) { posted.push_back(r); };

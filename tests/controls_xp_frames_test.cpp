@@ -95,10 +95,13 @@ struct MainWindowForm {
     PainterForm form = controls::describeMainWindow({bar, list, tray, nullptr}, {&listSite, &panelSite});
 };
 
-// ...with MenuPainter1 on it.
+// ...with MenuPainter1 on it, switched on when `active`.
 struct MainWindow : MainWindowForm {
     TMenuPainter painter{form, nullptr, font(), controls::OsGeneration{}};
-    MainWindow() { controls::designMenuPainter1(painter); }
+    explicit MainWindow(bool active = false) {
+        controls::designMenuPainter1(painter);
+        if (active) painter.setActive(true);
+    }
 };
 
 }  // namespace
@@ -116,8 +119,7 @@ TEST(XpFramesList, ListShowsAFlatFrameInsteadOfItsSunkenBorder) {
 }
 
 TEST(XpFramesList, FocusAndMouseLightTheFrame) {
-    MainWindow w;
-    w.painter.setActive(true);
+    MainWindow w{true};
     const Color lit = LightenColor(kHighlight, 60);
     w.listSite.look_.focused = true;
     w.listSite.send(FrameEvent::SetFocus);
@@ -138,8 +140,7 @@ TEST(XpFramesList, FocusAndMouseLightTheFrame) {
 }
 
 TEST(XpFramesList, DeactivationGivesTheSunkenBorderBack) {
-    MainWindow w;
-    w.painter.setActive(true);
+    MainWindow w{true};
     w.listSite.send(FrameEvent::NcPaint);
     ASSERT_FALSE(w.listSite.ctl3d);
     w.painter.setActive(false);
@@ -155,8 +156,7 @@ TEST(XpFramesList, DeactivationGivesTheSunkenBorderBack) {
 }
 
 TEST(XpFramesList, DestroyedWindowReleasesItsRecordUnlessItIsBeingRecreated) {
-    MainWindow w;
-    w.painter.setActive(true);
+    MainWindow w{true};
     ASSERT_EQ(w.painter.records().size(), 2u);
     w.listSite.send(FrameEvent::PositionChanged);
     w.listSite.send(FrameEvent::Destroyed);
@@ -168,8 +168,7 @@ TEST(XpFramesList, DestroyedWindowReleasesItsRecordUnlessItIsBeingRecreated) {
 }
 
 TEST(XpFramesPanel, CommandPanelShowsARaisedBevelInShadesOfButtonFace) {
-    MainWindow w;
-    w.painter.setActive(true);
+    MainWindow w{true};
     ASSERT_NE(w.panelSite.record, nullptr);
     w.panelSite.send(FrameEvent::MouseMove);  // panels paint on WM_PAINT only
     EXPECT_EQ(w.panelSite.window.pixel(0, 0), kFace);
