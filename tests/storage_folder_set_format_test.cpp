@@ -127,20 +127,12 @@ TEST(StorageFolderSetFormat, PathsMustBeAbsoluteDrivePathsAndAreKeptInTheirCanon
         {"C:\\A", "C:\\A"},     {"c:\\a", "C:\\A"}, {"C:\\A\\", "C:\\A"},       {"C:\\PROGRA~1", "C:\\Program Files"},
         {"ab\\x", "C:\\ab\\x"}, {"..\\x", "C:\\x"}, {"\\t\\x", "C:\\t\\x"},     {"C:\\t\\a\\..\\b", "C:\\t\\b"},
         {"C:\\.\\A", "C:\\A"},  {"1:\\x", "C:\\x"}, {"C:\\A\\\\B", "C:\\A\\B"}, {"C:\\A|", "C:\\A"}};
-    const std::vector<std::pair<std::string, std::string>> cases = {{"C:\\A", "C:\\A"},
-                                                                    {"c:\\a", "C:\\A"},
-                                                                    {"C:\\A\\", "C:\\A"},
-                                                                    {"C:\\PROGRA~1", "C:\\Program Files"},
-                                                                    {"ab\\x", ""},
-                                                                    {"..\\x", ""},
-                                                                    {"\\t\\x", ""},
-                                                                    {"C:\\t\\a\\..\\b", ""},
-                                                                    {"C:\\.\\A", ""},
-                                                                    {"1:\\x", ""},
-                                                                    {"C:\\A\\\\B", ""},
-                                                                    {"C:\\A|", ""},
-                                                                    {std::string("C:\\A\0", 5), ""},
-                                                                    {"C:\\Gone", ""}};
+    const std::string withNul("C:\\A\0", 5);
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\A", "C:\\A"}, {"c:\\a", "C:\\A"}, {"C:\\A\\", "C:\\A"}, {"C:\\PROGRA~1", "C:\\Program Files"},
+        {"ab\\x", ""},      {"..\\x", ""},      {"\\t\\x", ""},       {"C:\\t\\a\\..\\b", ""},
+        {"C:\\.\\A", ""},   {"1:\\x", ""},      {"C:\\A\\\\B", ""},   {"C:\\A|", ""},
+        {withNul, ""},      {"C:\\Gone", ""}};
     const auto canonical = [&disk](const std::string& path) {
         const auto it = disk.find(path);
         return it == disk.end() ? std::string() : it->second;
