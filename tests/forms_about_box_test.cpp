@@ -82,22 +82,15 @@ TEST_F(AboutBoxTest, DoubleClickOnTheMailLabelCopiesTheAddressAndOpensANewMail) 
     box.Comments.userDoubleClick();
     EXPECT_EQ(sim.clipboard.text(), author::mailAddress());
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    const auto& call = sim.shell.calls[0];
-    EXPECT_EQ(call.owner, 0x5150u);
-    EXPECT_EQ(call.verb, "open");
-    EXPECT_EQ(call.file, "mailto:" + author::mailAddress());
-    EXPECT_EQ(call.parameters, "");
-    EXPECT_EQ(call.directory, "");
-    EXPECT_EQ(call.show, platform::ShowCommand::ShowNormal);
+    EXPECT_EQ(sim.shell.calls[0], (sim::ShellCall{0x5150u, "open", "mailto:" + author::mailAddress(), "", "",
+                                                  platform::ShowCommand::ShowNormal}));
 }
 
 TEST_F(AboutBoxTest, ClickOnTheWebLabelOpensTheAddress) {
     box.Label1.userClick();
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    EXPECT_EQ(sim.shell.calls[0].owner, 0x5150u);
-    EXPECT_EQ(sim.shell.calls[0].verb, "open");
-    EXPECT_EQ(sim.shell.calls[0].file, author::webAddress());
-    EXPECT_EQ(sim.shell.calls[0].show, platform::ShowCommand::ShowNormal);
+    EXPECT_EQ(sim.shell.calls[0],
+              (sim::ShellCall{0x5150u, "open", author::webAddress(), "", "", platform::ShowCommand::ShowNormal}));
 }
 
 TEST_F(AboutBoxTest, OkHidesTheBoxAndShowingAgainBringsItBack) {

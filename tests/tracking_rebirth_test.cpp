@@ -53,13 +53,8 @@ TEST_F(RebirthTest, AClosedProtectedFolderComesBackMinimisedThenSizedTickedAndSe
     refreshFromProgram();
 
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    const sim::ShellCall& call = sim.shell.calls[0];
-    EXPECT_EQ(call.owner, sim.app.mainWindow());
-    EXPECT_EQ(call.verb, "open");
-    EXPECT_EQ(call.file, "Explorer.exe");
-    EXPECT_EQ(call.parameters, "/n,D:\\Data");
-    EXPECT_EQ(call.directory, "");
-    EXPECT_EQ(call.show, ShowCommand::ShowMinNoActive);
+    EXPECT_EQ(sim.shell.calls[0], (sim::ShellCall{sim.app.mainWindow(), "open", "Explorer.exe", "/n,D:\\Data", "",
+                                                  ShowCommand::ShowMinNoActive}));
     EXPECT_EQ(sight.state, ShowState::Minimised);
     EXPECT_NE(sight.active, sight.window);
 
@@ -104,9 +99,8 @@ TEST_F(RebirthTest, TheComputerViewIsReopenedWithItsIdentifier) {
     protectAndClose({gbk("我的电脑"), "D:\\Data"}, {gbk("我的电脑")}, {gbk("我的电脑")});
     refreshFromProgram();
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    EXPECT_EQ(sim.shell.calls[0].file, "explorer.exe");
-    EXPECT_EQ(sim.shell.calls[0].parameters, kComputerViewId);
-    EXPECT_EQ(sim.shell.calls[0].show, ShowCommand::ShowMinNoActive);
+    EXPECT_EQ(sim.shell.calls[0], (sim::ShellCall{sim.app.mainWindow(), "open", "explorer.exe", kComputerViewId, "",
+                                                  ShowCommand::ShowMinNoActive}));
     EXPECT_EQ(rowNames(), (Strings{"Data", gbk("我的电脑")}));
     EXPECT_EQ(rowPaths().back(), gbk("我的电脑"));
     EXPECT_TRUE(form.CheckListBox1.checked(1));

@@ -5,7 +5,23 @@
 #include "state/form1.h"
 #include "text/gbk_text.h"
 
+#include <ostream>
+#include <tuple>
 #include <vector>
+
+namespace sim {
+
+// Shell calls compare field by field, so a test states the whole call it expects.
+inline bool operator==(const ShellCall& a, const ShellCall& b) {
+    return std::tie(a.owner, a.verb, a.file, a.parameters, a.directory, a.show) ==
+           std::tie(b.owner, b.verb, b.file, b.parameters, b.directory, b.show);
+}
+inline void PrintTo(const ShellCall& c, std::ostream* os) {
+    *os << "{" << c.owner << ", " << c.verb << ", " << c.file << ", \"" << c.parameters << "\", \"" << c.directory
+        << "\", show " << static_cast<int>(c.show) << "}";
+}
+
+}  // namespace sim
 
 namespace testing_support {
 
