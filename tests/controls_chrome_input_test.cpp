@@ -16,13 +16,15 @@ namespace shift = controls::shift;
 
 namespace {
 
-// A button on a form that counts its clicks and repaints.
+// A button on a form that counts its clicks and repaints; the form offers it its keys.
 struct OnForm {
     ChromeBitBtn button{"Button1"};
+    controls::DialogKeyTargets form;
     int clicks = 0;
     int repaints = 0;
 
     OnForm() {
+        form.add(button);
         button.setCaption("&Go");
         button.OnClick = [this] { ++clicks; };
         button.onChanged = [this] { ++repaints; };
@@ -142,13 +144,11 @@ TEST(ChromeDialogKeys, EnterClicksTheDefaultButtonWhenTheFormOffersIt) {
 
 TEST(ChromeDialogKeys, CancelClearsDefaultAndDefaultClearsCancel) {
     OnForm f;
-    controls::DialogKeyTargets form;
-    form.add(f.button);
     f.button.setDefault(true);
     f.button.setCancel(true);
     EXPECT_FALSE(f.button.isDefault());
-    EXPECT_FALSE(form.offerDialogKey(vk::Return, 0));
-    EXPECT_TRUE(form.offerDialogKey(vk::Escape, 0));
+    EXPECT_FALSE(f.form.offerDialogKey(vk::Return, 0));
+    EXPECT_TRUE(f.form.offerDialogKey(vk::Escape, 0));
     EXPECT_EQ(f.clicks, 1);
     f.button.setDefault(true);
     EXPECT_FALSE(f.button.cancel());
@@ -168,10 +168,8 @@ TEST(ChromeDialogKeys, SettingDefaultAsksTheFormToLookAgain) {
 
 TEST(ChromeDialogKeys, OfferedKeyReleasesAPressedButton) {
     OnForm f;
-    controls::DialogKeyTargets form;
-    form.add(f.button);
     f.press();
-    form.offerDialogKey(vk::Escape, 0);
+    f.form.offerDialogKey(vk::Escape, 0);
     EXPECT_FALSE(f.button.pressed());
     f.button.userMouseUp(MouseButton::Left, 0, 10, 10);
     EXPECT_EQ(f.clicks, 0);
@@ -179,26 +177,22 @@ TEST(ChromeDialogKeys, OfferedKeyReleasesAPressedButton) {
 
 TEST(ChromeDialogKeys, DefaultButtonThatCannotTakeFocusIsPassedOver) {
     OnForm f;
-    controls::DialogKeyTargets form;
-    form.add(f.button);
     f.button.setDefault(true);
     f.button.setVisible(false);
-    EXPECT_FALSE(form.offerDialogKey(vk::Return, 0));
+    EXPECT_FALSE(f.form.offerDialogKey(vk::Return, 0));
     EXPECT_EQ(f.clicks, 0);
 }
 
 TEST(ChromeAccessKeys, TheLetterAfterTheAmpersandClicksAtOnce) {
     OnForm f;
-    controls::DialogKeyTargets form;
-    form.add(f.button);
-    EXPECT_TRUE(form.offerAccessKey('g'));
+    EXPECT_TRUE(f.form.offerAccessKey('g'));
     EXPECT_EQ(f.clicks, 1);
-    EXPECT_FALSE(form.offerAccessKey('o'));
+    EXPECT_FALSE(f.form.offerAccessKey('o'));
     EXPECT_EQ(controls::accessKeyOf("A&&B"), 0);
     EXPECT_EQ(controls::accessKeyOf("A&&B&c"), 'c');
     EXPECT_EQ(controls::accessKeyOf("Go&"), 0);
     f.button.setEnabled(false);
-    EXPECT_FALSE(form.offerAccessKey('g'));
+    EXPECT_FALSE(f.form.offerAccessKey('g'));
 }
 
 // Another window taking the focus while the button is held (by mouse, Space or Enter) releases
