@@ -6,16 +6,9 @@
 namespace testing_support {
 namespace {
 
-const std::string& noExplorerReport() {
-    static const std::string t = gbk("windows资源管理器文件夹一个也没有打开，请打开windows资源管理器");
-    return t;
-}
-
-const std::string& allWellReport() {
-    static const std::string t =
-        gbk("启动一切正常，左面打勾的文件夹被保留，如果在系统中被关闭会自动重生，只要按刷新就回来了");
-    return t;
-}
+const std::string kNoExplorer = gbk("windows资源管理器文件夹一个也没有打开，请打开windows资源管理器");
+const std::string kAllWell =
+    gbk("启动一切正常，左面打勾的文件夹被保留，如果在系统中被关闭会自动重生，只要按刷新就回来了");
 
 struct StartupTest : AppFixture {
     StartupTest() {
@@ -33,7 +26,7 @@ struct StartupTest : AppFixture {
     }
 };
 
-TEST_F(StartupTest, FormCreateBuildsTheProgramPathsFromTheExecutable) {
+TEST_F(StartupTest, FormCreateBuildsTheProgramPathsAndLeavesTheStartUpState) {
     writeSettings();
     folvaric::FormCreate(form);
     EXPECT_EQ(form.appDir, "C:\\Folvaric");
@@ -42,11 +35,7 @@ TEST_F(StartupTest, FormCreateBuildsTheProgramPathsFromTheExecutable) {
     EXPECT_EQ(form.defaultSetFile, "C:\\Folvaric\\" + gbk("文件夹集合保存目录\\默认.txt"));
     EXPECT_EQ(form.soundDir, "C:\\Folvaric\\" + gbk("音效"));
     EXPECT_EQ(form.folderSetFile, "");
-}
-
-TEST_F(StartupTest, FormCreateLeavesTheStartUpStateAndTheBackgroundColour) {
-    writeSettings();
-    folvaric::FormCreate(form);
+    // The start-up state and the background colour.
     EXPECT_TRUE(form.startupDone);
     EXPECT_FALSE(form.formShown);
     EXPECT_FALSE(form.startupScaling);
@@ -73,18 +62,15 @@ TEST_F(StartupTest, AMissingSettingsFileIsReportedBeforeTheWindowAppearsAndTheSt
     EXPECT_TRUE(form.startupDone);
 }
 
-TEST_F(StartupTest, WithNoExplorerWindowTheStatusLineAsksForOne) {
-    writeSettings(false, false);
-    start();
-    EXPECT_EQ(status(), noExplorerReport());
-    EXPECT_TRUE(form.formShown);
-}
-
-TEST_F(StartupTest, WithExplorerWindowsOpenTheStartIsReportedWell) {
-    writeSettings(false, false);
-    sim.openExplorerWindow("C:\\Data");
-    start();
-    EXPECT_EQ(status(), allWellReport());
+// Without an Explorer window the status line asks for one; with one, the start is reported well.
+TEST_F(StartupTest, TheShowingReportsTheStartOnTheStatusLine) {
+    for (const bool withExplorer : {false, true}) {
+        writeSettings(false, false);
+        if (withExplorer) sim.openExplorerWindow("C:\\Data");
+        start();
+        EXPECT_EQ(status(), withExplorer ? kAllWell : kNoExplorer);
+        EXPECT_TRUE(form.formShown);
+    }
 }
 
 TEST_F(StartupTest, TheSavedFoldersAreReopenedRightAfterTheFirstShowing) {

@@ -35,6 +35,13 @@ struct ListInvariant : CommandsFixture {
 TEST_F(ListInvariant, HoldsAfterEveryListCommandInTurn) {
     shown();
     sixFolders();
+    // Selects `row`, then runs the command on it.
+    const auto onRow = [this](int row, void (*command)(folvaric::Form1&)) {
+        return [this, row, command] {
+            form.CheckListBox1.select(row);
+            command(form);
+        };
+    };
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"invert", [&] { invertTicks(form); }},
         {"range tick",
@@ -62,26 +69,14 @@ TEST_F(ListInvariant, HoldsAfterEveryListCommandInTurn) {
              listDragDropped(form, 10, 5);
          }},
         {"sort", [&] { sortByProtection(form); }},
-        {"minimise one",
-         [&] {
-             form.CheckListBox1.select(1);
-             minimiseSelectedWindow(form);
-         }},
-        {"maximise one",
-         [&] {
-             form.CheckListBox1.select(2);
-             maximiseSelectedWindow(form);
-         }},
+        {"minimise one", onRow(1, minimiseSelectedWindow)},
+        {"maximise one", onRow(2, maximiseSelectedWindow)},
         {"flash", [&] { flashSelectedWindow(form); }},
         {"minimise all", [&] { minimiseAllWindows(form); }},
         {"maximise all", [&] { maximiseAllWindows(form); }},
         {"tray maximise all", [&] { maximiseAllFromTray(form); }},
         {"count", [&] { countWindows(form); }},
-        {"close one",
-         [&] {
-             form.CheckListBox1.select(3);
-             closeSelectedWindow(form);
-         }},
+        {"close one", onRow(3, closeSelectedWindow)},
         {"untick all", [&] { untickAll(form); }},
         {"tick all", [&] { tickAll(form); }},
         {"partial close",

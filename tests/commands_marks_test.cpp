@@ -147,20 +147,18 @@ TEST_F(Marks, RangeFromAnAnchorBeyondTheListStopsAtTheLastEntry) {
     EXPECT_EQ(ticks(), ticked({1, 2, 3}, 4));
 }
 
-TEST_F(Marks, SelectingShowsThePathOnStatusLineAndTip) {
+// Selecting shows the path on the status line and in the tip, or, for a row without a path, a
+// warning; the warning is not gated: before the first showing too.
+TEST_F(Marks, SelectingShowsThePathOrWarnsOnStatusLineAndTip) {
     bind();
     addRow("Data", 0, "D:\\Data");
-    form.CheckListBox1.userSelect(0);
-    EXPECT_EQ(status(), gbk("当前地址：") + "D:\\Data");
-    EXPECT_EQ(form.CheckListBox1.hint, "D:\\Data");
-}
-
-TEST_F(Marks, SelectingARowWithoutPathWarns) {
-    bind();
     addRow(gbk("回收站"), 0, "");
-    form.CheckListBox1.userSelect(0);  // not gated: before the first showing too
-    EXPECT_EQ(status(), gbk("路径没有找到，文件夹自动重生保护失效"));
-    EXPECT_EQ(form.CheckListBox1.hint, gbk("路径没有找到，文件夹自动重生保护失效"));
+    const std::string warning = gbk("路径没有找到，文件夹自动重生保护失效");
+    for (const auto& [row, shown] : {std::pair{0, gbk("当前地址：") + "D:\\Data"}, {1, warning}}) {
+        form.CheckListBox1.userSelect(row);
+        EXPECT_EQ(status(), shown);
+        EXPECT_EQ(form.CheckListBox1.hint, row == 0 ? "D:\\Data" : warning);
+    }
 }
 
 TEST_F(Marks, SelectingWhilePathsFailShowsTheReason) {

@@ -9,7 +9,7 @@ namespace {
 
 struct Dragging : CommandsFixture {
     std::vector<WindowHandle> h;
-    void abcd(std::initializer_list<bool> marks = {false, false, false, false}) {
+    void abcd(const std::vector<bool>& marks = {false, false, false, false}) {
         const char* letters[] = {"A", "B", "C", "D"};
         int i = 0;
         for (bool m : marks) {
@@ -32,37 +32,38 @@ struct Dragging : CommandsFixture {
     }
 };
 
-TEST_F(Dragging, DownwardDropLandsBeforeTheTarget) {
-    abcd({false, true, false, false});
-    const WindowHandle b = form.table[1].window;
-    drag(1, rowY(3));
-    EXPECT_EQ(names(), (std::vector<std::string>{"A", "C", "B", "D"}));
-    EXPECT_EQ(paths(), pathsByName());
-    EXPECT_EQ(form.table[2].window, b);
-    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, true, false}));
-    EXPECT_EQ(form.CheckListBox1.itemIndex(), 2);
-    EXPECT_TRUE(listMatchesTable());
-}
-
-TEST_F(Dragging, UpwardDropLandsBeforeTheTarget) {
-    abcd({false, false, true, true});
-    const WindowHandle d = form.table[3].window;
-    drag(3, rowY(1));
-    EXPECT_EQ(names(), (std::vector<std::string>{"A", "D", "B", "C"}));
-    EXPECT_EQ(paths(), pathsByName());
-    EXPECT_EQ(form.table[1].window, d);
-    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false, true}));
-    EXPECT_EQ(form.CheckListBox1.itemIndex(), 1);
-    EXPECT_TRUE(listMatchesTable());
-}
-
-TEST_F(Dragging, OntoTheNextEntryChangesNothing) {
-    abcd({true, false, false, false});
-    drag(0, rowY(1));
-    EXPECT_EQ(names(), (std::vector<std::string>{"A", "B", "C", "D"}));
-    EXPECT_EQ(paths(), pathsByName());
-    EXPECT_EQ(ticks(), (std::vector<bool>{true, false, false, false}));
-    EXPECT_TRUE(listMatchesTable());
+// A dragged entry lands before the entry it is dropped on and takes its tick and its window
+// along; dropped onto the next entry it stays. Ticks are written "x" and unticks "-".
+TEST_F(Dragging, ADropLandsBeforeTheTargetWithItsTickAndWindow) {
+    const auto marks = [](const std::string& m) {
+        std::vector<bool> v;
+        for (char c : m) v.push_back(c == 'x');
+        return v;
+    };
+    const struct {
+        const char *before, *after;
+        int from, onto;
+        std::vector<std::string> order;
+        int selected;
+    } cases[] = {{"-x--", "--x-", 1, 3, {"A", "C", "B", "D"}, 2},
+                 {"--xx", "-x-x", 3, 1, {"A", "D", "B", "C"}, 1},
+                 {"x---", "x---", 0, 1, {"A", "B", "C", "D"}, 0},
+                 {"x---", "--x-", 0, 3, {"B", "C", "A", "D"}, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.before) + " " + std::to_string(c.from) + " onto " + std::to_string(c.onto));
+        form.CheckListBox1.clear();
+        form.table.clear();
+        abcd(marks(c.before));
+        drag(c.from, rowY(c.onto));
+        EXPECT_EQ(names(), c.order);
+        EXPECT_EQ(paths(), pathsByName());
+        EXPECT_EQ(ticks(), marks(c.after));
+        std::vector<WindowHandle> windows;
+        for (const std::string& n : c.order) windows.push_back(static_cast<WindowHandle>(0x101 + (n[0] - 'A')));
+        EXPECT_EQ(handles(), windows);
+        EXPECT_EQ(form.CheckListBox1.itemIndex(), c.selected);
+        EXPECT_TRUE(listMatchesTable());
+    }
 }
 
 TEST_F(Dragging, TheLastPlaceCannotBeReached) {
@@ -73,13 +74,6 @@ TEST_F(Dragging, TheLastPlaceCannotBeReached) {
     EXPECT_EQ(names(), (std::vector<std::string>{"B", "C", "A", "D"}));
     EXPECT_EQ(paths(), pathsByName());
     EXPECT_TRUE(listMatchesTable());
-}
-
-TEST_F(Dragging, TickedEntryPastUntickedOnesMovesOnlyItsOwnTick) {
-    abcd({true, false, false, false});
-    drag(0, rowY(3));
-    EXPECT_EQ(names(), (std::vector<std::string>{"B", "C", "A", "D"}));
-    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, true, false}));
 }
 
 TEST_F(Dragging, ADragBegunOffTheEntriesDropsNothing) {

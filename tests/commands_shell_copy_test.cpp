@@ -12,12 +12,8 @@ using ShellCommands = CommandsFixture;
 TEST_F(ShellCommands, OpenProgramFolderOpensAMaximisedExplorerWindow) {
     openProgramFolder(form);
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    const auto& call = sim.shell.calls[0];
-    EXPECT_EQ(call.owner, sim.app.mainWindow());
-    EXPECT_EQ(call.verb, "open");
-    EXPECT_EQ(call.file, "Explorer.exe");
-    EXPECT_EQ(call.parameters, "/n,C:\\Folvaric");
-    EXPECT_EQ(call.show, platform::ShowCommand::ShowMaximized);
+    EXPECT_EQ(sim.shell.calls[0], (sim::ShellCall{sim.app.mainWindow(), "open", "Explorer.exe", "/n,C:\\Folvaric", "",
+                                                  platform::ShowCommand::ShowMaximized}));
     sim.clock.processMessages();
     sim.clock.processMessages();
     const WindowHandle opened = sim.findByTitle("Folvaric");
@@ -42,10 +38,8 @@ TEST_F(ShellCommands, RestartExplorerAsksSystemModalWithoutOwner) {
     EXPECT_EQ(sim.dialogs.boxes[0].caption, gbk("重启动Explorer选择"));
     EXPECT_EQ(sim.dialogs.boxes[0].text, gbk("如果你的Explorer卡住了或者死机了这将重启动它，你确信重启动Explorer吗?"));
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    EXPECT_EQ(sim.shell.calls[0].verb, "open");
-    EXPECT_EQ(sim.shell.calls[0].file, script);
-    EXPECT_EQ(sim.shell.calls[0].parameters, "");
-    EXPECT_EQ(sim.shell.calls[0].show, platform::ShowCommand::Show);
+    EXPECT_EQ(sim.shell.calls[0],
+              (sim::ShellCall{sim.app.mainWindow(), "open", script, "", "", platform::ShowCommand::Show}));
 }
 
 TEST_F(ShellCommands, RestartExplorerCancelledDoesNothing) {

@@ -145,24 +145,21 @@ TEST_F(SingleWindow, MaximiseOneRefusesARowWithoutHandle) {
     EXPECT_FALSE(sim.app.isMinimised());
 }
 
-TEST_F(SingleWindow, MaximiseOneReportsARefusedMove) {
-    shown();
-    const auto h = five();
-    sim.window(h[1]).refusesMove = true;
-    form.CheckListBox1.select(1);
-    maximiseSelectedWindow(form);
-    EXPECT_EQ(status(), kCannotMove + "B");
-}
-
-TEST_F(SingleWindow, MaximiseOneOfAClosedWindowReportsOnlyWhenShown) {
+// A window that is gone, or that refuses the move, is named on the status line once the form
+// is shown.
+TEST_F(SingleWindow, MaximiseOneReportsAWindowItCannotMoveOnlyWhenShown) {
     const auto h = five();
     sim.closeWindow(h[1]);
+    sim.window(h[2]).refusesMove = true;
     form.CheckListBox1.select(1);
     maximiseSelectedWindow(form);
     EXPECT_EQ(status(), "");
     shown();
     maximiseSelectedWindow(form);
     EXPECT_EQ(status(), kCannotMove + "B");
+    form.CheckListBox1.select(2);
+    maximiseSelectedWindow(form);
+    EXPECT_EQ(status(), kCannotMove + "C");
 }
 
 TEST_F(SingleWindow, FlashNeedsASelectionAndFlashesOnce) {

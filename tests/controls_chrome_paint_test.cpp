@@ -10,6 +10,7 @@
 #include "controls/main_window_glyphs.h"
 #include "controls/main_window_themed_controls.h"
 #include "controls/raster_canvas.h"
+#include "tests/support/pixels.h"
 #include "text/gbk_text.h"
 
 using controls::Bitmap;
@@ -82,19 +83,15 @@ TEST(ChromeGradientBand, FirstStripIsTheStartColourAndStrip31TheEndColour) {
     // first row shows strip 1 here.
     RasterCanvas low(161, 41, colors::clBlack);
     controls::paintGradientBand(low, {2, 10, 159, 39}, c1, c2);
-    EXPECT_EQ(low.pixel(2, 10), strips[1].color);
-    EXPECT_EQ(low.pixel(2, 38), strips[30].color);  // the last row shows strip 30
-    EXPECT_EQ(low.pixel(159, 20), colors::clBlack);
-    EXPECT_EQ(low.pixel(2, 39), colors::clBlack);
+    EXPECT_PIXELS(low, {2, 10, strips[1].color}, {2, 38, strips[30].color},  // the last row shows strip 30
+                  {159, 20, colors::clBlack}, {2, 39, colors::clBlack});
 }
 
 TEST(ChromeGradientBand, BandOf31RowsOrMoreStartsWithExactlyTheStartColour) {
     const auto strips = controls::gradientBandStrips({0, 0, 10, 62}, kRed, kBlue);
     RasterCanvas canvas(10, 70, colors::clBlack);
     controls::paintGradientBand(canvas, {0, 0, 10, 62}, kRed, kBlue);
-    EXPECT_EQ(canvas.pixel(0, 0), kRed);
-    EXPECT_EQ(canvas.pixel(9, 1), kRed);
-    EXPECT_EQ(canvas.pixel(0, 61), strips[30].color);
+    EXPECT_PIXELS(canvas, {0, 0, kRed}, {9, 1, kRed}, {0, 61, strips[30].color});
     EXPECT_EQ(strips[31].color, kBlue);
     EXPECT_EQ(canvas.pixel(0, 62), colors::clBlack);
 }
@@ -131,18 +128,14 @@ TEST(ChromeMainWindowButtons, AtRestSilverFaceWithLightBandsAndGreyRoundedFrame)
     PanelButtons p;
     const RasterCanvas canvas = painted(p.Button4);
     keep("button4_rest", canvas);
-    EXPECT_EQ(canvas.pixel(0, 0), kPanelColour);  // corner outside the rounded frame
-    EXPECT_EQ(canvas.pixel(160, 40), kPanelColour);
-    EXPECT_EQ(canvas.pixel(80, 0), colors::clGray);  // frame
-    EXPECT_EQ(canvas.pixel(0, 20), colors::clGray);
-    EXPECT_EQ(canvas.pixel(80, 1), colors::clSilver);  // inner rectangle in the face colour
+    EXPECT_PIXELS(canvas, {0, 0, kPanelColour},                         // corner outside the rounded frame
+                  {160, 40, kPanelColour}, {80, 0, colors::clGray},     // frame
+                  {0, 20, colors::clGray}, {80, 1, colors::clSilver});  // inner rectangle in the face colour
     // The top band (rows 2 to 9) runs from white towards silver; being only 8 rows high, its
     // first row shows strip 3: 255 - 3 x 63 / 31, truncated.
-    EXPECT_EQ(canvas.pixel(80, 2), controls::rgb(248, 248, 248));
-    EXPECT_EQ(canvas.pixel(80, 9), controls::rgb(194, 194, 194));
+    EXPECT_PIXELS(canvas, {80, 2, controls::rgb(248, 248, 248)}, {80, 9, controls::rgb(194, 194, 194)});
     // The lower band (rows 10 to 38) runs from silver back to white: strip 1 at its top.
-    EXPECT_EQ(canvas.pixel(80, 10), controls::rgb(194, 194, 194));
-    EXPECT_EQ(canvas.pixel(80, 38), controls::rgb(252, 252, 252));
+    EXPECT_PIXELS(canvas, {80, 10, controls::rgb(194, 194, 194)}, {80, 38, controls::rgb(252, 252, 252)});
 }
 
 TEST(ChromeMainWindowButtons, PressedShowsYellowFaceBoldCaptionOnePixelLowerRight) {
@@ -154,12 +147,12 @@ TEST(ChromeMainWindowButtons, PressedShowsYellowFaceBoldCaptionOnePixelLowerRigh
     keep("button1_pressed", down);
 
     // Face and gradient turn yellow: blue runs 0 -> 255 where it was 192 -> 255.
-    EXPECT_EQ(down.pixel(80, 10), controls::rgb(255, 255, 8));
-    EXPECT_EQ(down.pixel(81, 2), controls::rgb(255, 255, 230));  // (80, 2) is a focus-rectangle dot
-    EXPECT_EQ(down.pixel(5, 20), controls::rgb(255, 255, 90));   // strip 11: 11 x 255 / 31
-    EXPECT_EQ(down.pixel(80, 2), controls::rgb(255, 255, 230) ^ 0xFFFFFF);
-    EXPECT_EQ(down.pixel(80, 1), colors::clGray);  // inner rectangle in the shadow colour
-    EXPECT_EQ(down.pixel(80, 0), colors::clGray);
+    EXPECT_PIXELS(down, {80, 10, controls::rgb(255, 255, 8)},
+                  {81, 2, controls::rgb(255, 255, 230)},  // (80, 2) is a focus-rectangle dot
+                  {5, 20, controls::rgb(255, 255, 90)},   // strip 11: 11 x 255 / 31
+                  {80, 2, controls::rgb(255, 255, 230) ^ 0xFFFFFF},
+                  {80, 1, colors::clGray},  // inner rectangle in the shadow colour
+                  {80, 0, colors::clGray});
 
     const auto& before = rest.textRuns().back();
     const auto& after = down.textRuns().back();
@@ -222,9 +215,9 @@ TEST(ChromeDisabledGlyph, SingleImageIsEngravedAndCaptionGreyWithWhiteOffset) {
 
     // Positions: text 10 x 11 (8 points), glyph 16 x 16, spacing 4: c = (80 - 10 - 16 - 4) / 2.
     const int gx = 25, gy = 7;
-    EXPECT_EQ(canvas.pixel(gx + 6, gy + 4), colors::clGray);   // the stroke in the shadow colour
-    EXPECT_EQ(canvas.pixel(gx + 7, gy + 8), colors::clWhite);  // its highlight below right
-    EXPECT_EQ(firstPixelOf(canvas, kRed).first, -1);           // the glyph's own colour is gone
+    EXPECT_PIXELS(canvas, {gx + 6, gy + 4, colors::clGray},  // the stroke in the shadow colour
+                  {gx + 7, gy + 8, colors::clWhite});        // its highlight below right
+    EXPECT_EQ(firstPixelOf(canvas, kRed).first, -1);         // the glyph's own colour is gone
 
     const auto& runs = canvas.textRuns();
     ASSERT_EQ(runs.size(), 2u);
@@ -283,35 +276,27 @@ TEST(ChromeGlyphStrip, ImpossibleGlyphCountsDrawNoGlyphAndReadNothingOutside) {
 TEST(ChromeBorders, NormalStyleAtRestFocusedAndPressed) {
     ChromeBitBtn b("B");  // bsNormal, 75 x 25, light white, shadow grey
     RasterCanvas rest = painted(b);
-    EXPECT_EQ(rest.pixel(0, 0), colors::clWhite);
-    EXPECT_EQ(rest.pixel(73, 1), colors::clGray);
-    EXPECT_EQ(rest.pixel(74, 24), 0x404040u);
-    EXPECT_EQ(rest.pixel(74, 1), 0x404040u);
-    EXPECT_EQ(rest.pixel(74, 0), rest.toRgb(colors::clBtnFace));  // both lines leave this corner out
+    EXPECT_PIXELS(rest, {0, 0, colors::clWhite}, {73, 1, colors::clGray}, {74, 24, 0x404040u}, {74, 1, 0x404040u},
+                  {74, 0, rest.toRgb(colors::clBtnFace)});  // both lines leave this corner out
 
     b.userFocusGained();
     RasterCanvas focused = painted(b);
-    EXPECT_EQ(focused.pixel(0, 0), colors::clBlack);
-    EXPECT_EQ(focused.pixel(1, 1), colors::clWhite);
-    EXPECT_EQ(focused.pixel(72, 5), colors::clGray);
-    EXPECT_EQ(focused.pixel(73, 5), 0x606060u);  // grey 0x808080 / 2 + 0x202020
+    EXPECT_PIXELS(focused, {0, 0, colors::clBlack}, {1, 1, colors::clWhite}, {72, 5, colors::clGray},
+                  {73, 5, 0x606060u});  // grey 0x808080 / 2 + 0x202020
     // The focus rectangle four pixels in: an inverted dot on the face.
     const Color face = focused.toRgb(colors::clBtnFace);
-    EXPECT_EQ(focused.pixel(4, 4), face ^ 0xFFFFFF);
-    EXPECT_EQ(focused.pixel(2, 2), face);
+    EXPECT_PIXELS(focused, {4, 4, face ^ 0xFFFFFF}, {2, 2, face});
 
     b.userMouseDown(controls::MouseButton::Left, 0, 5, 5);
     RasterCanvas down = painted(b);
-    EXPECT_EQ(down.pixel(0, 0), 0x404040u);
-    EXPECT_EQ(down.pixel(1, 1), colors::clGray);
+    EXPECT_PIXELS(down, {0, 0, 0x404040u}, {1, 1, colors::clGray});
 }
 
 TEST(ChromeBorders, DefaultButtonIsFramedLikeAFocusedOneButWithoutFocusRectangle) {
     ChromeBitBtn b("B");
     b.setDefault(true);
     const RasterCanvas canvas = painted(b);
-    EXPECT_EQ(canvas.pixel(0, 0), colors::clBlack);
-    EXPECT_EQ(canvas.pixel(4, 4), canvas.toRgb(colors::clBtnFace));
+    EXPECT_PIXELS(canvas, {0, 0, colors::clBlack}, {4, 4, canvas.toRgb(colors::clBtnFace)});
 }
 
 TEST(ChromeBorders, FlatStyleShowsItsBorderOnlyWhenHotOrPressed) {
@@ -364,8 +349,7 @@ TEST(ChromeBorders, PopupMenuAddsTheArrowRightOfCentre) {
     controls::Menu menu("PopupMenu");
     b.setPopupMenu(&menu);
     const RasterCanvas canvas = painted(b);
-    EXPECT_EQ(canvas.pixel(75 - 11, 25 / 2 - 1), colors::clBlack);
-    EXPECT_EQ(canvas.pixel(75 - 11 + 2, 25 / 2 + 1), colors::clBlack);
+    EXPECT_PIXELS(canvas, {75 - 11, 25 / 2 - 1, colors::clBlack}, {75 - 11 + 2, 25 / 2 + 1, colors::clBlack});
     EXPECT_NE(canvas.pixel(75 - 11, 25 / 2 + 1), colors::clBlack);  // transparent corner
 }
 
@@ -415,9 +399,7 @@ TEST(ChromeSnapshots, MainWindowControlsSideBySide) {
         top += 45;
     }
     keep("main_window_controls", sheet);
-    EXPECT_EQ(sheet.pixel(0, 0), colors::clSkyBlue);
-    EXPECT_EQ(sheet.pixel(80, 40), colors::clGray);
-    EXPECT_EQ(sheet.pixel(80, 40 + 3 * 45 + 40), colors::clGray);
+    EXPECT_PIXELS(sheet, {0, 0, colors::clSkyBlue}, {80, 40, colors::clGray}, {80, 40 + 3 * 45 + 40, colors::clGray});
 }
 
 TEST(ChromeSnapshots, KindButtonsShowTheirGlyphAndCaption) {

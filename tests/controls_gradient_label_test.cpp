@@ -3,6 +3,7 @@
 #include "controls/gradient_label_painter.h"
 #include "controls/main_window_themed_controls.h"
 #include "controls/raster_canvas.h"
+#include "tests/support/pixels.h"
 #include "text/gbk_text.h"
 
 using controls::Color;
@@ -39,9 +40,7 @@ TEST(GradientLabelMainWindow, PaintsSkyBlueToWhiteWithTheCaptionLeftAndCentred) 
 
     // W = 288, channel 166: the first column is 166 + round(89 / 288) = 166, the last 255.
     EXPECT_EQ(label.width(), 288);
-    EXPECT_EQ(canvas.image().at(0, 0), colors::clSkyBlue);
-    EXPECT_EQ(canvas.image().at(287, 0), colors::clWhite);
-    EXPECT_EQ(canvas.image().at(287, 32), colors::clWhite);
+    EXPECT_PIXELS(canvas, {0, 0, colors::clSkyBlue}, {287, 0, colors::clWhite}, {287, 32, colors::clWhite});
 
     // The caption is painted again on top of the gradient: left-aligned, vertically centred.
     const auto& last = canvas.textRuns().back();
@@ -51,7 +50,7 @@ TEST(GradientLabelMainWindow, PaintsSkyBlueToWhiteWithTheCaptionLeftAndCentred) 
     EXPECT_TRUE(last.font.bold);
     EXPECT_TRUE(last.font.italic);
     // Its "E" (after five blanks of 8 pixels) is a filled bold cell in the font colour.
-    EXPECT_EQ(canvas.image().at(5 * 8 + 3, last.y + 8), colors::clBlack);
+    EXPECT_EQ(canvas.pixel(5 * 8 + 3, last.y + 8), colors::clBlack);
     // No shadow run: the framework caption and the caption again, nothing else.
     EXPECT_EQ(canvas.textRuns().size(), 2u);
     EXPECT_EQ(label.hint, text::gbk("瞧，微软笨拙的！"));
@@ -68,8 +67,7 @@ TEST(GradientLabelGradient, ChannelsRoundHalvesToEven) {
     label.setGradient(true);
     label.setGradientColor(controls::rgb(254, 252, 0));
     const RasterCanvas canvas = painted(label);
-    EXPECT_EQ(canvas.image().at(0, 0), controls::rgb(254, 254, 128));
-    EXPECT_EQ(canvas.image().at(1, 0), colors::clWhite);
+    EXPECT_PIXELS(canvas, {0, 0, controls::rgb(254, 254, 128)}, {1, 0, colors::clWhite});
 }
 
 // Checked over whole columns: every row of a column has its colour, no column after the first
@@ -102,19 +100,17 @@ TEST(GradientLabelGradient, DefaultStartColourIsFuchsiaAndSystemColoursAreResolv
     label.setGradient(true);
     label.setGradientColor(colors::clBtnShadow);  // grey 128 on the raster
     const RasterCanvas canvas = painted(label);
-    EXPECT_EQ(canvas.image().at(0, 0), controls::rgb(141, 141, 141));  // 128 + round(12.7)
+    EXPECT_EQ(canvas.pixel(0, 0), controls::rgb(141, 141, 141));  // 128 + round(12.7)
 }
 
 TEST(GradientLabelWriters, SizesBelowOneAreStoredAsOne) {
     GradientLabel label("L");
-    label.setShadowSize(0);
-    EXPECT_EQ(label.shadowSize(), 1);
-    label.setShadowSize(-7);
-    EXPECT_EQ(label.shadowSize(), 1);
+    for (const auto& [given, stored] : {std::pair{0, 1}, {-7, 1}, {3, 3}}) {
+        label.setShadowSize(given);
+        EXPECT_EQ(label.shadowSize(), stored) << given;
+    }
     label.setLineWidth(0);
     EXPECT_EQ(label.lineWidth(), 1);
-    label.setShadowSize(3);
-    EXPECT_EQ(label.shadowSize(), 3);
 }
 
 TEST(GradientLabelWriters, RepaintOnlyWhenTheValueChanges) {
@@ -139,8 +135,7 @@ TEST(GradientLabelPlain, WithoutDecorationsItIsTheFrameworkLabel) {
     ASSERT_EQ(canvas.textRuns().size(), 1u);
     EXPECT_EQ(canvas.textRuns()[0].x, 0);
     EXPECT_EQ(canvas.textRuns()[0].y, 0);
-    EXPECT_EQ(canvas.image().at(50, 20), colors::clSilver);
-    EXPECT_EQ(canvas.image().at(1, 1), colors::clBlack);  // corner of the "A" cell
+    EXPECT_PIXELS(canvas, {50, 20, colors::clSilver}, {1, 1, colors::clBlack});  // corner of the "A" cell
 }
 
 TEST(GradientLabelPlain, TransparentLabelLeavesTheParentShowing) {
@@ -162,8 +157,7 @@ TEST(GradientLabelShadow, ShadowWithoutGradientKeepsTheFirstCaptionAndDrawsTwoMo
     EXPECT_EQ(canvas.textRuns()[2].x, 0);
     EXPECT_EQ(canvas.textRuns()[2].font.color, colors::clBlack);
     // The shadow's outline shows one pixel left of the caption's, which covers its own.
-    EXPECT_EQ(canvas.image().at(0, 5), colors::clYellow);
-    EXPECT_EQ(canvas.image().at(1, 5), colors::clBlack);
+    EXPECT_PIXELS(canvas, {0, 5, colors::clYellow}, {1, 5, colors::clBlack});
 }
 
 TEST(GradientLabelShadow, EveryPositionOffsetsByTheShadowSize) {
@@ -189,12 +183,13 @@ TEST(GradientLabelPlacement, AlignmentAndLayoutPlaceTheCaptionAgain) {
     p.label.setGradient(true);
     p.label.setAlignment(controls::TAlignment::taRightJustify);
     p.label.setLayout(controls::TTextLayout::tlBottom);
-    EXPECT_EQ(painted(p.label).textRuns().back().x, 84);
-    EXPECT_EQ(painted(p.label).textRuns().back().y, 14);
+    const auto at = [&p] {
+        return std::pair{painted(p.label).textRuns().back().x, painted(p.label).textRuns().back().y};
+    };
+    EXPECT_EQ(at(), std::pair(84, 14));
     p.label.setAlignment(controls::TAlignment::taCenter);
     p.label.setLayout(controls::TTextLayout::tlCenter);
-    EXPECT_EQ(painted(p.label).textRuns().back().x, 42);
-    EXPECT_EQ(painted(p.label).textRuns().back().y, 7);
+    EXPECT_EQ(at(), std::pair(42, 7));
     // A caption taller than the label: the halving rounds towards zero.
     p.label.setBounds({0, 0, 100, 13});
     EXPECT_EQ(painted(p.label).textRuns().back().y, -1);
@@ -213,11 +208,8 @@ TEST(GradientLabelLine, BottomLineRunsFromOneToWidthLessOne) {
     p.label.setLine(true);
     p.label.setLineColor(colors::clYellow);
     const RasterCanvas canvas = painted(p.label);
-    EXPECT_EQ(canvas.image().at(0, 29), colors::clSilver);
-    EXPECT_EQ(canvas.image().at(1, 29), colors::clYellow);
-    EXPECT_EQ(canvas.image().at(98, 29), colors::clYellow);
-    EXPECT_EQ(canvas.image().at(99, 29), colors::clSilver);
-    EXPECT_EQ(canvas.image().at(50, 28), colors::clSilver);
+    EXPECT_PIXELS(canvas, {0, 29, colors::clSilver}, {1, 29, colors::clYellow}, {98, 29, colors::clYellow},
+                  {99, 29, colors::clSilver}, {50, 28, colors::clSilver});
 }
 
 TEST(GradientLabelDisabled, CaptionAgainUsesTheColourTheFrameworkLeft) {

@@ -8,6 +8,7 @@
 #include "controls/menu_painter_main_window.h"
 #include "controls/raster_canvas.h"
 #include "tests/support/fixture.h"
+#include "tests/support/pixels.h"
 
 using controls::Bitmap;
 using controls::Color;
@@ -69,10 +70,14 @@ struct MenuForm {
     }
 };
 
+// MenuPainter1 as the form stores it, switched on when `active`.
 struct Painter {
     MenuForm menus;
     TMenuPainter painter{menus.form, nullptr, menuFont(), controls::OsGeneration{}};
-    Painter() { controls::designMenuPainter1(painter); }
+    explicit Painter(bool active = false) {
+        controls::designMenuPainter1(painter);
+        if (active) painter.setActive(true);
+    }
 };
 
 controls::Size measured(TMenuPainter& painter, MenuItem& item, int width = 0, int height = 0) {
@@ -181,8 +186,7 @@ TEST(MenuPainterColours, SlotsFollowTheDisplayDepthAndTheSystemColourSwitch) {
 // --- measuring -----------------------------------------------------------------------------------
 
 TEST(MenuPainterMeasure, SeparatorIsFourHighWhateverTheFont) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     EXPECT_EQ(measured(p.painter, p.menus.line).height, 4);
     controls::Font big = menuFont(40);
     p.painter.setFont(big);
@@ -190,8 +194,7 @@ TEST(MenuPainterMeasure, SeparatorIsFourHighWhateverTheFont) {
 }
 
 TEST(MenuPainterMeasure, AccessKeyMarkIsNotCountedAndTheIconColumnIs) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     // Raster metric at 9 points: 12 pixels high, 6 wide per character.
     const controls::Size open = measured(p.painter, p.menus.open);
     EXPECT_EQ(open.width, 5 * 6 - 6 + 5 + 24);
@@ -205,8 +208,7 @@ TEST(MenuPainterMeasure, AccessKeyMarkIsNotCountedAndTheIconColumnIs) {
 }
 
 TEST(MenuPainterMeasure, SubmenusShortcutsAndBarItems) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     EXPECT_EQ(measured(p.painter, p.menus.recent).width, 6 * 6 + 5 + 6 + 24);
     p.menus.form.itemExtras[&p.menus.quit].shortcutText = "Ctrl+Q";
     EXPECT_EQ(measured(p.painter, p.menus.quit).width, (4 + 6 + 3) * 6 + 5 + 24);
@@ -243,8 +245,7 @@ int leftmostColumnWith(const RasterCanvas& c, Color colour) {
 }  // namespace
 
 TEST(MenuPainterPaint, SixteenPixelIconSitsThreePixelsRightOfItsBox) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.menus.open.imageIndex = 0;
     const Rect rect{10, 5, 150, 27};
     const RasterCanvas c = drawn(p.painter, p.menus.open, rect, false);
@@ -262,8 +263,7 @@ TEST(MenuPainterPaint, SixteenPixelIconSitsThreePixelsRightOfItsBox) {
 }
 
 TEST(MenuPainterPaint, SelectedPopupIconRisesWithAShadow) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.menus.open.imageIndex = 0;
     const Rect rect{10, 5, 150, 27};
     const RasterCanvas c = drawn(p.painter, p.menus.open, rect, true);
@@ -297,57 +297,46 @@ TEST(MenuPainterPaint, EveryBarItemOfTheMainMenuIsFilledWithTheBarColour) {
                 ASSERT_TRUE(c == kBarColour || c == kInk) << item->name << " at " << x << "," << y;
             }
         }
-        EXPECT_EQ(bar.pixel(rect.left, rect.top), kBarColour);
-        EXPECT_EQ(bar.pixel(rect.right - 1, rect.bottom - 2), kBarColour);
-        EXPECT_EQ(bar.pixel(rect.left, rect.bottom - 1), rgb(1, 2, 3));  // one pixel less high
+        EXPECT_PIXELS(bar, {rect.left, rect.top, kBarColour}, {rect.right - 1, rect.bottom - 2, kBarColour},
+                      {rect.left, rect.bottom - 1, rgb(1, 2, 3)});  // one pixel less high
         left = rect.right;
     }
     EXPECT_EQ(bar.pixel(left + 5, 5), rgb(1, 2, 3));  // the empty rest of the bar is not painted
 }
 
 TEST(MenuPainterPaint, SelectedBarItemHasItsFrameAndGradedShadow) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     const Rect rect{0, 0, 60, 21};  // drawn 20 high
     const RasterCanvas c = drawn(p.painter, p.menus.file, rect, true, 60, 21);
     const RasterCanvas any(1, 1);
     const Color border = any.toRgb(xp_colors::clHighlight);
     const Color fill = LightenColor(border, 68);
     const int right = 60, bottom = 20;
-    EXPECT_EQ(c.pixel(0, 0), border);
-    EXPECT_EQ(c.pixel(0, bottom - 1), border);
-    EXPECT_EQ(c.pixel(right - 9, 0), border);
-    EXPECT_EQ(c.pixel(right - 8, bottom - 1), border);
-    EXPECT_EQ(c.pixel(2, bottom - 1), fill);
-    EXPECT_EQ(c.pixel(right - 7, 0), DarkenColor(kBarColour, 10));
-    EXPECT_EQ(c.pixel(right - 7, 3), DarkenColor(kBarColour, 30));
-    EXPECT_EQ(c.pixel(right - 7, 5), DarkenColor(kBarColour, 60));
-    EXPECT_EQ(c.pixel(right - 7, bottom - 1), DarkenColor(kBarColour, 100));
-    EXPECT_EQ(c.pixel(right - 6, 5), DarkenColor(kBarColour, 40));
-    EXPECT_EQ(c.pixel(right - 4, 7), DarkenColor(kBarColour, 30));
-    EXPECT_EQ(c.pixel(right - 1, 1), kBarColour);
-    EXPECT_EQ(c.pixel(right - 1, 6), DarkenColor(kBarColour, 10));  // the line stops short of its end
-    EXPECT_EQ(c.pixel(right - 5, 3), DarkenColor(kBarColour, 10));
+    EXPECT_PIXELS(c, {0, 0, border}, {0, bottom - 1, border}, {right - 9, 0, border}, {right - 8, bottom - 1, border},
+                  {2, bottom - 1, fill}, {right - 7, 0, DarkenColor(kBarColour, 10)},
+                  {right - 7, 3, DarkenColor(kBarColour, 30)}, {right - 7, 5, DarkenColor(kBarColour, 60)},
+                  {right - 7, bottom - 1, DarkenColor(kBarColour, 100)}, {right - 6, 5, DarkenColor(kBarColour, 40)},
+                  {right - 4, 7, DarkenColor(kBarColour, 30)}, {right - 1, 1, kBarColour},
+                  {right - 1, 6, DarkenColor(kBarColour, 10)},  // the line stops short of its end
+                  {right - 5, 3, DarkenColor(kBarColour, 10)});
 
     p.painter.displayColourBits = 8;
     const RasterCanvas few = drawn(p.painter, p.menus.file, rect, true, 60, 21);
-    EXPECT_EQ(few.pixel(right - 3, 0), border);
-    EXPECT_EQ(few.pixel(right - 1, 10), DarkenColor(kBarColour, 70));
-    EXPECT_EQ(few.pixel(right - 1, 0), kBarColour);
+    EXPECT_PIXELS(few, {right - 3, 0, border}, {right - 1, 10, DarkenColor(kBarColour, 70)},
+                  {right - 1, 0, kBarColour});
 }
 
 TEST(MenuPainterPaint, CheckedItemWithoutImageShowsTheFiveStrokeCheck) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.menus.tick.setChecked(true);
     const Rect rect{4, 0, 124, 22};
     const RasterCanvas c = drawn(p.painter, p.menus.tick, rect, false, 124, 22);
     // The 10 x 10 box centred in the 24-pixel column: (11, 6) to (21, 16) on this canvas.
     const int L = 4 + 7, T = 6, R = L + 10, B = T + 10;
-    EXPECT_EQ(c.pixel(L + 1, T + 5), kInk);  // stroke 1 starts
-    EXPECT_EQ(c.pixel(L + 3, B - 3), kInk);  // strokes 1 to 3 run down to the bottom of the check
-    EXPECT_EQ(c.pixel(L + 4, B - 3), kInk);  // stroke 4 starts
-    EXPECT_EQ(c.pixel(R + 1, T), kInk);      // ...and rises past the box
+    EXPECT_PIXELS(c, {L + 1, T + 5, kInk},   // stroke 1 starts
+                  {L + 3, B - 3, kInk},      // strokes 1 to 3 run down to the bottom of the check
+                  {L + 4, B - 3, kInk},      // stroke 4 starts
+                  {R + 1, T, kInk});         // ...and rises past the box
     EXPECT_NE(c.pixel(R + 2, T - 1), kInk);  // without its end point
     EXPECT_EQ(c.pixel(L + 4, B - 2), kInk);  // stroke 5 starts where stroke 1 ends
     EXPECT_NE(c.pixel(L, T), kInk);
@@ -360,8 +349,7 @@ TEST(MenuPainterPaint, CheckedItemWithoutImageShowsTheFiveStrokeCheck) {
 }
 
 TEST(MenuPainterPaint, CheckedItemWithImageShowsItOnAFramedBackground) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.menus.open.imageIndex = 0;
     p.menus.open.setChecked(true);
     const Rect rect{4, 0, 124, 22};
@@ -370,30 +358,22 @@ TEST(MenuPainterPaint, CheckedItemWithImageShowsItOnAFramedBackground) {
     const Color border = any.toRgb(xp_colors::clHighlight);
     const Color inside = LightenColor(border, 80);  // checked background, UseDimColor
     // The box: the column less 1 left, 2 top, 3 right, 2 bottom.
-    EXPECT_EQ(c.pixel(4 + 1, 2), border);
-    EXPECT_EQ(c.pixel(4 + 20, 19), border);
-    EXPECT_EQ(c.pixel(4 + 2, 3), inside);
-    EXPECT_EQ(c.pixel(4 + 1 + 3 + 4, 2 + 3 + 4), kRed);  // the picture, not lightened when checked
+    EXPECT_PIXELS(c, {4 + 1, 2, border}, {4 + 20, 19, border}, {4 + 2, 3, inside},
+                  {4 + 1 + 3 + 4, 2 + 3 + 4, kRed});  // the picture, not lightened when checked
 }
 
 TEST(MenuPainterPaint, PopupGradientGrowsFastOverTheIconColumnAndLeavesTheStripWhite) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     const Rect rect{4, 0, 104, 22};
     const RasterCanvas c = drawn(p.painter, p.menus.quit, rect, false, 104, 22);
     const Color column = 0xBFBFBE;
-    EXPECT_EQ(c.pixel(0, 0), colors::clWhite);
-    EXPECT_EQ(c.pixel(3, 21), colors::clWhite);
-    EXPECT_EQ(c.pixel(4, 0), LightenColor(column, 1));
-    EXPECT_EQ(c.pixel(5, 0), LightenColor(column, 4));
-    EXPECT_EQ(c.pixel(4 + 28, 0), LightenColor(column, 1 + 28 * 3));
-    EXPECT_EQ(c.pixel(4 + 29, 21), LightenColor(column, 1 + 28 * 3 + 1));
-    EXPECT_EQ(c.pixel(103, 0), LightenColor(column, 96));
+    EXPECT_PIXELS(c, {0, 0, colors::clWhite}, {3, 21, colors::clWhite}, {4, 0, LightenColor(column, 1)},
+                  {5, 0, LightenColor(column, 4)}, {4 + 28, 0, LightenColor(column, 1 + 28 * 3)},
+                  {4 + 29, 21, LightenColor(column, 1 + 28 * 3 + 1)}, {103, 0, LightenColor(column, 96)});
 }
 
 TEST(MenuPainterPaint, SeparatorLineAndCaptionColours) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     const RasterCanvas c = drawn(p.painter, p.menus.line, {4, 0, 104, 4}, false, 104, 4);
     EXPECT_EQ(c.pixel(4 + 24 + 7, 2), xp_colors::clMoneyGreen);
     EXPECT_NE(c.pixel(4 + 24 + 6, 2), xp_colors::clMoneyGreen);
@@ -415,8 +395,7 @@ TEST(MenuPainterPaint, SeparatorLineAndCaptionColours) {
 }
 
 TEST(MenuPainterPaint, DefaultItemGetsAHaloAndShortcutGoesRight) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     auto& extras = p.menus.form.itemExtras[&p.menus.quit];
     extras.isDefault = true;
     extras.shortcutText = "Ctrl+Q";
@@ -450,21 +429,18 @@ TEST(MenuPainterPaint, NothingIsPaintedWhileInactiveAndErrorsAreSwallowed) {
 }
 
 TEST(MenuPainterPaint, HotBarItemUnderTheMouseGetsAShorterFrame) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.painter.cursorOnForm = [] { return std::optional<std::pair<int, int>>({{10, 5}}); };
     const RasterCanvas hot = drawn(p.painter, p.menus.file, {0, 0, 60, 21}, false, 60, 21);
     const RasterCanvas any(1, 1);
-    EXPECT_EQ(hot.pixel(0, 0), any.toRgb(xp_colors::clHighlight));
-    EXPECT_EQ(hot.pixel(60 - 8, 0), any.toRgb(xp_colors::clHighlight));
-    EXPECT_EQ(hot.pixel(60 - 7, 0), kBarColour);
+    EXPECT_PIXELS(hot, {0, 0, any.toRgb(xp_colors::clHighlight)}, {60 - 8, 0, any.toRgb(xp_colors::clHighlight)},
+                  {60 - 7, 0, kBarColour});
     p.painter.cursorOnForm = [] { return std::optional<std::pair<int, int>>({{59, 5}}); };  // the spared column
     EXPECT_EQ(drawn(p.painter, p.menus.file, {0, 0, 60, 21}, false, 60, 21).pixel(0, 0), kBarColour);
 }
 
 TEST(MenuPainterPaint, FlatMenuAsksForTheFrameOnceUntilHandled) {
-    Painter p;
-    p.painter.setActive(true);
+    Painter p{true};
     p.painter.setFlatMenu(true);
     std::vector<controls::FlatMenuRequest> posted;
     p.painter.postFlatMenuMessage = [&](const controls::FlatMenuRequest& r) { posted.push_back(r); };

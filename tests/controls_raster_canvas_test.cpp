@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/raster_canvas.h"
+#include "tests/support/pixels.h"
 #include "text/gbk_text.h"
 
 using controls::Bitmap;
@@ -35,9 +36,8 @@ TEST(RasterCanvasText, RegularCellsAreOutlinedAndBoldCellsFilled) {
     RasterCanvas c(100, 40);
     c.setFont(twelvePoint());
     c.textOut(0, 0, "A B");
-    EXPECT_EQ(c.pixel(1, 1), colors::clBlack);   // outline corner of A
-    EXPECT_EQ(c.pixel(4, 8), colors::clWhite);   // inside of A
-    EXPECT_EQ(c.pixel(12, 8), colors::clWhite);  // the blank paints nothing
+    // The outline corner and the inside of A; the blank paints nothing.
+    EXPECT_PIXELS(c, {1, 1, colors::clBlack}, {4, 8, colors::clWhite}, {12, 8, colors::clWhite});
     c.setFont(twelvePoint(true));
     c.textOut(0, 20, "A");
     EXPECT_EQ(c.pixel(4, 28), colors::clBlack);
@@ -54,8 +54,7 @@ TEST(RasterCanvasText, DrawTextRemovesAccessMarksAndUnderlinesTheKey) {
     EXPECT_EQ(c.textRuns()[0].text, "OK");
     EXPECT_EQ(c.textRuns()[0].x, (100 - 16) / 2);
     EXPECT_EQ(c.textRuns()[0].y, (40 - 16) / 2);
-    EXPECT_EQ(c.pixel(42, 12 + 15), colors::clBlack);  // underline of O
-    EXPECT_EQ(c.pixel(50, 12 + 15), colors::clWhite);  // K is not underlined
+    EXPECT_PIXELS(c, {42, 12 + 15, colors::clBlack}, {50, 12 + 15, colors::clWhite});  // O underlined, K not
 
     c.drawText({0, 0, 100, 40}, "a&&b", controls::HAlign::Right, controls::VAlign::Bottom);
     EXPECT_EQ(c.textRuns()[1].text, "a&b");
@@ -68,9 +67,7 @@ TEST(RasterCanvasShapes, LinesLeaveOutTheirEndPoint) {
     c.setPen(kRed);
     c.moveTo(1, 5);
     c.lineTo(8, 5);
-    EXPECT_EQ(c.pixel(1, 5), kRed);
-    EXPECT_EQ(c.pixel(7, 5), kRed);
-    EXPECT_EQ(c.pixel(8, 5), colors::clWhite);
+    EXPECT_PIXELS(c, {1, 5, kRed}, {7, 5, kRed}, {8, 5, colors::clWhite});
     c.setPen(kBlue, 1, PenStyle::psClear);
     c.moveTo(0, 0);
     c.lineTo(9, 0);
@@ -82,10 +79,7 @@ TEST(RasterCanvasShapes, RectangleWithClearBrushDrawsOnlyTheOutline) {
     c.setPen(kRed);
     c.setBrushClear();
     c.rectangle({1, 1, 9, 9});
-    EXPECT_EQ(c.pixel(1, 1), kRed);
-    EXPECT_EQ(c.pixel(8, 8), kRed);
-    EXPECT_EQ(c.pixel(9, 9), colors::clWhite);
-    EXPECT_EQ(c.pixel(5, 5), colors::clWhite);
+    EXPECT_PIXELS(c, {1, 1, kRed}, {8, 8, kRed}, {9, 9, colors::clWhite}, {5, 5, colors::clWhite});
 }
 
 TEST(RasterCanvasShapes, RectangleWithoutPenFillsOnePixelLess) {
@@ -93,8 +87,7 @@ TEST(RasterCanvasShapes, RectangleWithoutPenFillsOnePixelLess) {
     c.setPen(kRed, 1, PenStyle::psClear);
     c.setBrush(kBlue);
     c.rectangle({0, 0, 5, 5});
-    EXPECT_EQ(c.pixel(3, 3), kBlue);
-    EXPECT_EQ(c.pixel(4, 3), colors::clWhite);
+    EXPECT_PIXELS(c, {3, 3, kBlue}, {4, 3, colors::clWhite});
 }
 
 TEST(RasterCanvasShapes, RoundRectCutsItsCorners) {
@@ -102,19 +95,14 @@ TEST(RasterCanvasShapes, RoundRectCutsItsCorners) {
     c.setPen(kRed);
     c.setBrushClear();
     c.roundRect({0, 0, 20, 12}, 6, 6);
-    EXPECT_EQ(c.pixel(0, 0), colors::clWhite);
-    EXPECT_EQ(c.pixel(19, 11), colors::clWhite);
-    EXPECT_EQ(c.pixel(10, 0), kRed);
-    EXPECT_EQ(c.pixel(0, 6), kRed);
-    EXPECT_EQ(c.pixel(19, 6), kRed);
-    EXPECT_EQ(c.pixel(10, 6), colors::clWhite);
+    EXPECT_PIXELS(c, {0, 0, colors::clWhite}, {19, 11, colors::clWhite}, {10, 0, kRed}, {0, 6, kRed}, {19, 6, kRed},
+                  {10, 6, colors::clWhite});
 }
 
 TEST(RasterCanvasShapes, FocusRectangleDrawnTwiceLeavesNoTrace) {
     RasterCanvas c(10, 10, 0x123456);
     c.drawFocusRect({1, 1, 9, 9});
-    EXPECT_EQ(c.pixel(1, 1), 0x123456u ^ 0xFFFFFFu);
-    EXPECT_EQ(c.pixel(2, 1), 0x123456u);
+    EXPECT_PIXELS(c, {1, 1, 0x123456u ^ 0xFFFFFFu}, {2, 1, 0x123456u});
     c.drawFocusRect({1, 1, 9, 9});
     EXPECT_EQ(c.image(), RasterCanvas(10, 10, 0x123456).image());
 }
@@ -125,8 +113,7 @@ TEST(RasterCanvasBitmaps, TransparentColourIsLeftOutAndSourcePartIsCut) {
     strip.set(3, 0, kBlue);
     RasterCanvas c(6, 6);
     c.drawBitmap(2, 2, strip, {2, 0, 4, 2}, colors::clFuchsia);  // second image only
-    EXPECT_EQ(c.pixel(3, 2), kBlue);
-    EXPECT_EQ(c.pixel(2, 2), colors::clWhite);
+    EXPECT_PIXELS(c, {3, 2, kBlue}, {2, 2, colors::clWhite});
     c.drawBitmap(-1, -1, strip, {0, 0, 4, 2}, std::nullopt);  // partly outside: clipped, no fault
     EXPECT_EQ(c.pixel(0, 0), colors::clFuchsia);
 }

@@ -10,6 +10,7 @@
 #include "controls/xp_frames_flat_menu.h"
 #include "controls/xp_frames_manager.h"
 #include "controls/xp_frames_painters.h"
+#include "tests/support/pixels.h"
 
 using controls::BorderStyle;
 using controls::Color;
@@ -58,8 +59,8 @@ struct FakeSite final : controls::FrameSite {
         RasterCanvas client(clientArea.right - clientArea.left, clientArea.bottom - clientArea.top);
         client.drawBitmap(0, 0, window.image(), clientArea, std::nullopt);
         painter(client);
-        window.drawBitmap(clientArea.left, clientArea.top, client.image(),
-                          {0, 0, client.width(), client.height()}, std::nullopt);
+        window.drawBitmap(clientArea.left, clientArea.top, client.image(), {0, 0, client.width(), client.height()},
+                          std::nullopt);
     }
 
     // The message reaches the window: the record sees it after the control's own procedure.
@@ -94,10 +95,13 @@ struct MainWindowForm {
     PainterForm form = controls::describeMainWindow({bar, list, tray, nullptr}, {&listSite, &panelSite});
 };
 
-// ...with MenuPainter1 on it.
+// ...with MenuPainter1 on it, switched on when `active`.
 struct MainWindow : MainWindowForm {
     TMenuPainter painter{form, nullptr, font(), controls::OsGeneration{}};
-    MainWindow() { controls::designMenuPainter1(painter); }
+    explicit MainWindow(bool active = false) {
+        controls::designMenuPainter1(painter);
+        if (active) painter.setActive(true);
+    }
 };
 
 }  // namespace
@@ -110,15 +114,12 @@ TEST(XpFramesList, ListShowsAFlatFrameInsteadOfItsSunkenBorder) {
     w.listSite.send(FrameEvent::NcPaint);
     EXPECT_FALSE(w.listSite.ctl3d);
     const Color frame = rgb(195, 197, 195);  // DarkenColor(white, 60)
-    EXPECT_EQ(w.listSite.window.pixel(0, 0), frame);
-    EXPECT_EQ(w.listSite.window.pixel(304, 264), frame);
-    EXPECT_EQ(w.listSite.window.pixel(150, 264), frame);
-    EXPECT_EQ(w.listSite.window.pixel(1, 1), colors::clWhite);  // clear brush: the inside stays
+    EXPECT_PIXELS(w.listSite.window, {0, 0, frame}, {304, 264, frame}, {150, 264, frame},
+                  {1, 1, colors::clWhite});  // clear brush: the inside stays
 }
 
 TEST(XpFramesList, FocusAndMouseLightTheFrame) {
-    MainWindow w;
-    w.painter.setActive(true);
+    MainWindow w{true};
     const Color lit = LightenColor(kHighlight, 60);
     w.listSite.look_.focused = true;
     w.listSite.send(FrameEvent::SetFocus);
@@ -139,8 +140,7 @@ TEST(XpFramesList, FocusAndMouseLightTheFrame) {
 }
 
 TEST(XpFramesList, DeactivationGivesTheSunkenBorderBack) {
-    MainWindow w;
-    w.painter.setActive(true);
+    MainWindow w{true};
     w.listSite.send(FrameEvent::NcPaint);
     ASSERT_FALSE(w.listSite.ctl3d);
     w.painter.setActive(false);
@@ -156,8 +156,7 @@ TEST(XpFramesList, DeactivationGivesTheSunkenBorderBack) {
 }
 
 TEST(XpFramesList, DestroyedWindowReleasesItsRecordUnlessItIsBeingRecreated) {
-    MainWindow w;
-    w.painter.setActive(true);
+    MainWindow w{true};
     ASSERT_EQ(w.painter.records().size(), 2u);
     w.listSite.send(FrameEvent::PositionChanged);
     w.listSite.send(FrameEvent::Destroyed);
@@ -169,8 +168,7 @@ TEST(XpFramesList, DestroyedWindowReleasesItsRecordUnlessItIsBeingRecreated) {
 }
 
 TEST(XpFramesPanel, CommandPanelShowsARaisedBevelInShadesOfButtonFace) {
-    MainWindow w;
-    w.painter.setActive(true);
+    MainWindow w{true};
     ASSERT_NE(w.panelSite.record, nullptr);
     w.panelSite.send(FrameEvent::MouseMove);  // panels paint on WM_PAINT only
     EXPECT_EQ(w.panelSite.window.pixel(0, 0), kFace);
@@ -178,14 +176,9 @@ TEST(XpFramesPanel, CommandPanelShowsARaisedBevelInShadesOfButtonFace) {
     const Color light = LightenColor(kFace, 60);
     const Color dark = DarkenColor(kFace, 60);
     EXPECT_EQ(light, rgb(238, 236, 233));
-    EXPECT_EQ(w.panelSite.window.pixel(0, 0), light);
-    EXPECT_EQ(w.panelSite.window.pixel(100, 0), light);
-    EXPECT_EQ(w.panelSite.window.pixel(0, 200), light);
-    EXPECT_EQ(w.panelSite.window.pixel(192, 100), dark);
-    EXPECT_EQ(w.panelSite.window.pixel(100, 264), dark);
-    EXPECT_EQ(w.panelSite.window.pixel(192, 0), dark);  // the corners go to the lower edge
-    EXPECT_EQ(w.panelSite.window.pixel(0, 264), dark);
-    EXPECT_EQ(w.panelSite.window.pixel(1, 1), kFace);
+    EXPECT_PIXELS(w.panelSite.window, {0, 0, light}, {100, 0, light}, {0, 200, light}, {192, 100, dark},
+                  {100, 264, dark}, {192, 0, dark},  // the corners go to the lower edge
+                  {0, 264, dark}, {1, 1, kFace});
 }
 
 TEST(XpFramesPanel, LoweredOuterAndInnerBevels) {
@@ -198,13 +191,10 @@ TEST(XpFramesPanel, LoweredOuterAndInnerBevels) {
     w.panelSite.send(FrameEvent::Paint);
     const Color light = LightenColor(kFace, 60);
     const Color dark = DarkenColor(kFace, 60);
-    EXPECT_EQ(w.panelSite.window.pixel(1, 50), dark);
-    EXPECT_EQ(w.panelSite.window.pixel(191, 50), light);
-    EXPECT_EQ(w.panelSite.window.pixel(4, 50), kFace);  // the border width between the bevels
-    EXPECT_EQ(w.panelSite.window.pixel(5, 50), light);  // the inner bevel, raised
-    EXPECT_EQ(w.panelSite.window.pixel(6, 50), light);
-    EXPECT_EQ(w.panelSite.window.pixel(7, 50), kFace);
-    EXPECT_EQ(w.panelSite.window.pixel(187, 50), dark);
+    EXPECT_PIXELS(w.panelSite.window, {1, 50, dark}, {191, 50, light},
+                  {4, 50, kFace},  // the border width between the bevels
+                  {5, 50, light},  // the inner bevel, raised
+                  {6, 50, light}, {7, 50, kFace}, {187, 50, dark});
 }
 
 TEST(XpFramesChoice, ChromeButtonsAndControlsUnderATag999ParentAreNotStyled) {
@@ -269,9 +259,7 @@ TEST(XpFramesEdit, MemoFrameSurroundsItsClientArea) {
     painter.setActive(true);
     memo.send(FrameEvent::Paint);
     EXPECT_FALSE(memo.ctl3d);
-    EXPECT_EQ(memo.window.pixel(1, 1), rgb(195, 197, 195));
-    EXPECT_EQ(memo.window.pixel(98, 48), rgb(195, 197, 195));
-    EXPECT_EQ(memo.window.pixel(0, 0), colors::clWhite);
+    EXPECT_PIXELS(memo.window, {1, 1, rgb(195, 197, 195)}, {98, 48, rgb(195, 197, 195)}, {0, 0, colors::clWhite});
     memo.send(FrameEvent::MouseEnter);
     EXPECT_EQ(memo.window.pixel(1, 1), LightenColor(kHighlight, 60));
     memo.look_.borderStyle = BorderStyle::bsNone;
@@ -288,16 +276,14 @@ TEST(XpFramesButton, PushButtonFaceAndEdgeFollowThePress) {
     TMenuPainter painter(form, nullptr, font(), controls::OsGeneration{});
     painter.setActive(true);
     button.send(FrameEvent::Paint);
-    const Color quiet = DarkenColor(colors::clGray, 50);  // the edge, clBtnShadow, darkened
-    EXPECT_EQ(button.window.pixel(79, 10), quiet);        // raised: right and bottom
-    EXPECT_EQ(button.window.pixel(40, 29), quiet);
-    EXPECT_EQ(button.window.pixel(5, 5), LightenColor(kFace, 16));  // the icon column colour
+    const Color quiet = DarkenColor(colors::clGray, 50);              // the edge, clBtnShadow, darkened
+    EXPECT_PIXELS(button.window, {79, 10, quiet},                     // raised: right and bottom
+                  {40, 29, quiet}, {5, 5, LightenColor(kFace, 16)});  // the icon column colour
     button.send(FrameEvent::MouseEnter);
     button.send(FrameEvent::LeftDown);
     const Color lit = DarkenColor(LightenColor(kHighlight, 60), 50);
-    EXPECT_EQ(button.window.pixel(0, 10), lit);  // pressed: left and top
-    EXPECT_EQ(button.window.pixel(40, 0), lit);
-    EXPECT_EQ(button.window.pixel(5, 5), LightenColor(kFace, 40));
+    EXPECT_PIXELS(button.window, {0, 10, lit},  // pressed: left and top
+                  {40, 0, lit}, {5, 5, LightenColor(kFace, 40)});
     button.send(FrameEvent::LeftUp);
     EXPECT_EQ(button.window.pixel(79, 10), lit);
 }
@@ -463,18 +449,12 @@ TEST(XpFramesFlatMenu, FrameOnWindowsXpAndShadowElsewhere) {
     RasterCanvas xp(60, 40, rgb(9, 9, 9));
     xp.fillRect({0, 3, 60, 4}, rgb(50, 60, 70));
     controls::paintFlatMenuFrame(xp, {60, 40, false, true}, c);
-    EXPECT_EQ(xp.pixel(0, 0), c.menuFrame);
-    EXPECT_EQ(xp.pixel(59, 39), c.menuFrame);
-    EXPECT_EQ(xp.pixel(1, 20), c.iconColumn);
-    EXPECT_EQ(xp.pixel(20, 1), rgb(50, 60, 70));  // copied from row 3
-    EXPECT_EQ(xp.pixel(20, 2), rgb(50, 60, 70));
-    EXPECT_EQ(xp.pixel(57, 20), c.menu);
+    EXPECT_PIXELS(xp, {0, 0, c.menuFrame}, {59, 39, c.menuFrame}, {1, 20, c.iconColumn},
+                  {20, 1, rgb(50, 60, 70)},  // copied from row 3
+                  {20, 2, rgb(50, 60, 70)}, {57, 20, c.menu});
 
     RasterCanvas old(60, 40, rgb(9, 9, 9));
     controls::paintFlatMenuFrame(old, {60, 40, false, false}, c);
-    EXPECT_EQ(old.pixel(57, 37), c.menuFrame);  // the frame of the 58 x 38 area
-    EXPECT_EQ(old.pixel(59, 20), c.menuShadow);
-    EXPECT_EQ(old.pixel(30, 39), c.menuShadow);
-    EXPECT_EQ(old.pixel(59, 1), rgb(9, 9, 9));
-    EXPECT_EQ(old.pixel(1, 39), rgb(9, 9, 9));
+    EXPECT_PIXELS(old, {57, 37, c.menuFrame},  // the frame of the 58 x 38 area
+                  {59, 20, c.menuShadow}, {30, 39, c.menuShadow}, {59, 1, rgb(9, 9, 9)}, {1, 39, rgb(9, 9, 9)});
 }

@@ -20,7 +20,7 @@ struct AboutBoxTest : testing_support::Fixture, ::testing::Test {
     }
 };
 
-TEST_F(AboutBoxTest, IsDesignedAsTheFormGivesIt) {
+TEST_F(AboutBoxTest, IsDesignedAsTheFormGivesItWithItsPicture) {
     EXPECT_EQ(box.caption, "About");
     EXPECT_EQ(box.clientWidth, 369);
     EXPECT_EQ(box.clientHeight, 265);
@@ -36,9 +36,7 @@ TEST_F(AboutBoxTest, IsDesignedAsTheFormGivesIt) {
     EXPECT_EQ(box.OKButton.caption(), "OK");
     EXPECT_EQ(box.OKButton.bounds(), (controls::Bounds{143, 221, 75, 25}));
     EXPECT_FALSE(box.visible);
-}
-
-TEST_F(AboutBoxTest, CarriesItsPictureDecoded) {
+    // It carries its picture, decoded.
     ASSERT_TRUE(box.ProgramIcon.picture.has_value());
     EXPECT_EQ(box.ProgramIcon.picture->width, 130);
     EXPECT_EQ(box.ProgramIcon.picture->height, 114);
@@ -57,13 +55,10 @@ TEST_F(AboutBoxTest, CorruptPictureLeavesTheBoxWithoutOneAndTheBoxStillShows) {
     EXPECT_EQ(sim.clipboard.text(), "Folvaric2.1");
 }
 
-TEST_F(AboutBoxTest, DoubleClickOnProductNameCopiesExactlyTheProgramName) {
+TEST_F(AboutBoxTest, DoubleClicksCopyExactlyTheProgramNameAndTheAuthorLine) {
     sim.clipboard.setText("something else");
     box.ProductName.userDoubleClick();
     EXPECT_EQ(sim.clipboard.text(), "Folvaric2.1");
-}
-
-TEST_F(AboutBoxTest, DoubleClickOnVersionCopiesTheAuthorLine) {
     box.Version.userDoubleClick();
     EXPECT_EQ(sim.clipboard.text(), box.Version.caption());
     EXPECT_EQ(sim.clipboard.text(), author::authorLine());
@@ -82,22 +77,15 @@ TEST_F(AboutBoxTest, DoubleClickOnTheMailLabelCopiesTheAddressAndOpensANewMail) 
     box.Comments.userDoubleClick();
     EXPECT_EQ(sim.clipboard.text(), author::mailAddress());
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    const auto& call = sim.shell.calls[0];
-    EXPECT_EQ(call.owner, 0x5150u);
-    EXPECT_EQ(call.verb, "open");
-    EXPECT_EQ(call.file, "mailto:" + author::mailAddress());
-    EXPECT_EQ(call.parameters, "");
-    EXPECT_EQ(call.directory, "");
-    EXPECT_EQ(call.show, platform::ShowCommand::ShowNormal);
+    EXPECT_EQ(sim.shell.calls[0], (sim::ShellCall{0x5150u, "open", "mailto:" + author::mailAddress(), "", "",
+                                                  platform::ShowCommand::ShowNormal}));
 }
 
 TEST_F(AboutBoxTest, ClickOnTheWebLabelOpensTheAddress) {
     box.Label1.userClick();
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    EXPECT_EQ(sim.shell.calls[0].owner, 0x5150u);
-    EXPECT_EQ(sim.shell.calls[0].verb, "open");
-    EXPECT_EQ(sim.shell.calls[0].file, author::webAddress());
-    EXPECT_EQ(sim.shell.calls[0].show, platform::ShowCommand::ShowNormal);
+    EXPECT_EQ(sim.shell.calls[0],
+              (sim::ShellCall{0x5150u, "open", author::webAddress(), "", "", platform::ShowCommand::ShowNormal}));
 }
 
 TEST_F(AboutBoxTest, OkHidesTheBoxAndShowingAgainBringsItBack) {

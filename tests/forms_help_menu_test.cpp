@@ -47,13 +47,8 @@ TEST_F(HelpMenu, EveryDocumentEntryOpensItsFileMaximised) {
         sim.files.addFile(path, "text\r\n");
         entry.handler(form);
         ASSERT_EQ(sim.shell.calls.size(), 1u);
-        const auto& call = sim.shell.calls[0];
-        EXPECT_EQ(call.owner, sim.app.mainWindow());
-        EXPECT_EQ(call.verb, "open");
-        EXPECT_EQ(call.file, path);
-        EXPECT_EQ(call.parameters, "");
-        EXPECT_EQ(call.directory, "");
-        EXPECT_EQ(call.show, platform::ShowCommand::ShowMaximized);
+        EXPECT_EQ(sim.shell.calls[0],
+                  (sim::ShellCall{sim.app.mainWindow(), "open", path, "", "", platform::ShowCommand::ShowMaximized}));
     }
     EXPECT_TRUE(sim.dialogs.messages.empty());
 }
@@ -110,9 +105,8 @@ TEST_F(HelpMenu, LetterInvitationIsAnOkBox) {
 TEST_F(HelpMenu, UpdatePageOpensInTheBrowser) {
     openUpdatePage(form);
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    EXPECT_EQ(sim.shell.calls[0].verb, "open");
-    EXPECT_EQ(sim.shell.calls[0].file, author::updatePage());
-    EXPECT_EQ(sim.shell.calls[0].show, platform::ShowCommand::ShowNormal);
+    EXPECT_EQ(sim.shell.calls[0], (sim::ShellCall{sim.app.mainWindow(), "open", author::updatePage(), "", "",
+                                                  platform::ShowCommand::ShowNormal}));
 }
 
 // Whatever the shell cannot open is reported in one box naming the target and the reason; what

@@ -38,17 +38,29 @@ TEST_F(LayoutTest, A1024By768ScreenStartsTheWindowAt734By618Centred) {
     EXPECT_EQ(form.StatusBar1.bounds(), (Bounds{24, 486, 665, 46}));
 }
 
-TEST_F(LayoutTest, LargerScreensScaleWidthAndHeightSeparatelyWithTruncation) {
-    startOnScreen(1920, 1080);
-    EXPECT_EQ(form.bounds.width, 1377);
-    EXPECT_EQ(form.bounds.height, 869);
-    expectAttached();
-}
-
-TEST_F(LayoutTest, ADesignWideButTallerScreenScalesOnlyTheHeight) {
-    startOnScreen(800, 768);
-    EXPECT_EQ(form.bounds.width, 574);
-    EXPECT_EQ(form.bounds.height, 618);
+// Larger screens scale width and height separately, with truncation; a design-wide but taller
+// screen only the height; smaller screens keep the design size; a wide but low one never goes
+// below the minimum height. The controls stay attached to the edges.
+TEST(LayoutScreens, TheWindowFollowsTheScreenWithinItsLimits) {
+    struct Screen : LayoutTest {
+        void TestBody() override {}
+    };
+    const struct {
+        int screenWidth, screenHeight, width, height;
+    } cases[] = {
+        {1920, 1080, 1377, 869}, {800, 768, 574, 618}, {640, 480, 574, 483}, {1280, 300, 918, folvaric::minimumHeight}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.screenWidth) + " x " + std::to_string(c.screenHeight));
+        Screen t;
+        t.startOnScreen(c.screenWidth, c.screenHeight);
+        EXPECT_EQ(t.form.bounds.width, c.width);
+        EXPECT_EQ(t.form.bounds.height, c.height);
+        EXPECT_GT(t.form.CheckListBox1.height(), 0);
+        EXPECT_EQ(t.form.rightMargin, 45);
+        EXPECT_EQ(t.form.bottomMargin, 147);
+        EXPECT_EQ(t.form.statusGap, 15);
+        t.expectAttached();
+    }
 }
 
 TEST_F(LayoutTest, TheDesignScreenKeepsTheDesignSizeAndLayout) {
@@ -58,22 +70,6 @@ TEST_F(LayoutTest, TheDesignScreenKeepsTheDesignSizeAndLayout) {
     EXPECT_EQ(form.CheckListBox1.bounds(), (Bounds{24, 71, 307, 265}));
     EXPECT_EQ(form.Panel1.bounds(), (Bounds{336, 71, 193, 265}));
     EXPECT_EQ(form.StatusBar1.bounds(), (Bounds{24, 351, 505, 46}));
-}
-
-TEST_F(LayoutTest, SmallerScreensKeepTheDesignSize) {
-    startOnScreen(640, 480);
-    EXPECT_EQ(form.bounds.width, 574);
-    EXPECT_EQ(form.bounds.height, 483);
-    EXPECT_EQ(form.rightMargin, 45);
-    EXPECT_EQ(form.bottomMargin, 147);
-    EXPECT_EQ(form.statusGap, 15);
-}
-
-TEST_F(LayoutTest, AWideButLowScreenNeverScalesBelowTheMinimumHeight) {
-    startOnScreen(1280, 300);
-    EXPECT_EQ(form.bounds.width, 918);
-    EXPECT_EQ(form.bounds.height, folvaric::minimumHeight);
-    EXPECT_GT(form.CheckListBox1.height(), 0);
 }
 
 TEST_F(LayoutTest, MaximisingKeepsTheRightAndBottomMarginsAndTheStatusGap) {

@@ -14,6 +14,7 @@
 #include "commands/ordering.h"
 #include "sim/sim_desktop.h"
 #include "state/form1.h"
+#include "support/fixture.h"
 #include "text/gbk_text.h"
 #include "tracking/discovery.h"
 #include "tracking/refresh.h"
@@ -159,21 +160,13 @@ struct ReliabilityFixture {
         folvaric::refreshFolderList(form);
     }
 
-    int rowOf(const std::string& path) const {
-        for (int i = 0; i < form.table.size(); ++i) {
-            if (form.table[i].path == path) return i;
-        }
-        return -1;
-    }
+    int rowOf(const std::string& path) const { return testing_support::rowOf(form, path); }
     WindowHandle handleOf(const std::string& path) const {
         const int row = rowOf(path);
         return row < 0 ? 0 : form.table[row].window;
     }
     void tick(const std::string& path) { form.CheckListBox1.setChecked(rowOf(path), true); }
-    bool ticked(const std::string& path) const {
-        const int row = rowOf(path);
-        return row >= 0 && form.CheckListBox1.checked(row);
-    }
+    bool ticked(const std::string& path) const { return testing_support::ticked(form, path); }
 
     // The folder an Explorer window of the simulation shows in its address control; empty
     // for other windows and for an address that is not a path.
@@ -231,6 +224,13 @@ inline std::vector<UserCommand> userCommands() {
     const auto selectFirst = [](F& t) {
         if (t.form.CheckListBox1.count() > 0) t.form.CheckListBox1.userSelect(0);
     };
+    // The first entry selected, then `act`.
+    const auto onFirst = [=](std::function<void(F&)> act) {
+        return [=](F& t) {
+            selectFirst(t);
+            act(t);
+        };
+    };
     return {
         {"tick the first entry",
          [](F& t) {
@@ -250,27 +250,10 @@ inline std::vector<UserCommand> userCommands() {
         {"untick all", [](F& t) { t.form.editMenu.untickAll.onClick(); }, false},
         {"invert", [](F& t) { t.form.editMenu.invertTicks.onClick(); }, false},
         {"select an entry", selectFirst},
-        {"close one",
-         [=](F& t) {
-             selectFirst(t);
-             t.form.editMenu.closeOne.onClick();
-         },
-         false},
-        {"minimise one",
-         [=](F& t) {
-             selectFirst(t);
-             t.form.editMenu.minimiseOne.onClick();
-         }},
-        {"maximise one",
-         [=](F& t) {
-             selectFirst(t);
-             t.form.CheckListBox1.userDoubleClick();
-         }},
-        {"flash",
-         [=](F& t) {
-             selectFirst(t);
-             t.form.editMenu.flashWindow.onClick();
-         }},
+        {"close one", onFirst([](F& t) { t.form.editMenu.closeOne.onClick(); }), false},
+        {"minimise one", onFirst([](F& t) { t.form.editMenu.minimiseOne.onClick(); })},
+        {"maximise one", onFirst([](F& t) { t.form.CheckListBox1.userDoubleClick(); })},
+        {"flash", onFirst([](F& t) { t.form.editMenu.flashWindow.onClick(); })},
         {"minimise all", [](F& t) { t.form.Button1.OnClick(); }},
         {"maximise all", [](F& t) { t.form.Button2.OnClick(); }},
         {"maximise all from the tray", [](F& t) { t.form.trayMenu.maximiseAll.onClick(); }},
@@ -308,11 +291,7 @@ inline std::vector<UserCommand> userCommands() {
         {"minimise the other programs", [](F& t) { t.form.otherMenu.minimiseOtherPrograms.onClick(); }},
         {"restore the other programs", [](F& t) { t.form.otherMenu.restoreOtherPrograms.onClick(); }},
         {"open the program folder", [](F& t) { t.form.otherMenu.openProgramFolder.onClick(); }},
-        {"copy the path",
-         [=](F& t) {
-             selectFirst(t);
-             t.form.editMenu.copyPath.onClick();
-         }},
+        {"copy the path", onFirst([](F& t) { t.form.editMenu.copyPath.onClick(); })},
         {"exit", [](F& t) { folvaric::FormClose(t.form); }},
         {"session ending", [](F& t) { folvaric::sessionEnding(t.form); }},
     };

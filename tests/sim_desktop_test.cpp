@@ -14,19 +14,13 @@ using sim::ShowState;
 using sim::SimDesktop;
 using text::gbk;
 
-std::string addressEditText(SimDesktop& s, platform::WindowHandle top) {
+// What a descendant window of `top` shows: an address edit box its contents, an address
+// toolbar its title.
+std::string descendantText(SimDesktop& s, platform::WindowHandle top, const std::string& className) {
     std::string found;
     s.windows.forEachDescendant(top, [&](platform::WindowHandle h) {
-        if (s.windows.className(h, 254) == "Edit") found = s.windows.windowText(h, 255);
-        return true;
-    });
-    return found;
-}
-
-std::string toolbarTitle(SimDesktop& s, platform::WindowHandle top) {
-    std::string found;
-    s.windows.forEachDescendant(top, [&](platform::WindowHandle h) {
-        if (s.windows.className(h, 254) == "ToolbarWindow32") found = s.windows.title(h, 500);
+        if (s.windows.className(h, 254) != className) return true;
+        found = className == "Edit" ? s.windows.windowText(h, 255) : s.windows.title(h, 500);
         return true;
     });
     return found;
@@ -85,9 +79,9 @@ TEST(SimExplorer, XpWindowCarriesThePathInItsAddressEditBox) {
     EXPECT_EQ(s.window(w).className, "CabinetWClass");
     EXPECT_EQ(s.window(w).title, "Data");
     EXPECT_EQ(s.windows.style(w) & platform::style::MainWindowMask, platform::style::MainWindowMask);
-    EXPECT_EQ(addressEditText(s, w), "D:\\Data");
+    EXPECT_EQ(descendantText(s, w, "Edit"), "D:\\Data");
     s.explorer.options.xpAddressShowsFullPath = false;
-    EXPECT_EQ(addressEditText(s, s.openExplorerWindow("D:\\Other")), "Other");
+    EXPECT_EQ(descendantText(s, s.openExplorerWindow("D:\\Other"), "Edit"), "Other");
 }
 
 TEST(SimExplorer, Win7WindowCarriesThePathInItsAddressToolbar) {
@@ -96,10 +90,10 @@ TEST(SimExplorer, Win7WindowCarriesThePathInItsAddressToolbar) {
     s.explorer.options.titleMode = sim::TitleMode::FullPath;
     const auto w = s.openExplorerWindow("D:\\");
     EXPECT_EQ(s.window(w).title, "D:\\");
-    EXPECT_EQ(toolbarTitle(s, w), gbk("地址: ") + "D:\\");
-    EXPECT_EQ(addressEditText(s, w), "");
+    EXPECT_EQ(descendantText(s, w, "ToolbarWindow32"), gbk("地址: ") + "D:\\");
+    EXPECT_EQ(descendantText(s, w, "Edit"), "");
     const auto computer = s.openExplorerWindow(gbk("计算机"));
-    EXPECT_EQ(toolbarTitle(s, computer), gbk("地址: 计算机"));
+    EXPECT_EQ(descendantText(s, computer, "ToolbarWindow32"), gbk("地址: 计算机"));
 }
 
 TEST(SimExplorer, ShellOpenCreatesTheWindowAfterTheConfiguredPasses) {

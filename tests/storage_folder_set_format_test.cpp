@@ -50,47 +50,50 @@ TEST(StorageFolderSetFormat, RoundTripsNamesAndPathsByteForByte) {
     EXPECT_EQ(loaded.refused, 0);
 }
 
-TEST(StorageFolderSetFormat, AnEmptyFileHasNoEntriesAndRefusesNone) {
-    const auto loaded = folvaric::readFolderSet("", Folders{});
-    EXPECT_TRUE(loaded.accepted.empty());
-    EXPECT_EQ(loaded.refused, 0);
-}
-
-TEST(StorageFolderSetFormat, OneEmptyLineIsOneRefusedEntry) {
-    const auto loaded = folvaric::readFolderSet("\r\n", Folders{});
-    EXPECT_TRUE(loaded.accepted.empty());
-    EXPECT_EQ(loaded.refused, 1);
-}
-
-TEST(StorageFolderSetFormat, AnOddLineCountRefusesOnlyTheLastEntry) {
-    Folders folders{{"C:\\A", "C:\\B"}};
-    const auto loaded = folvaric::readFolderSet("A\r\nC:\\A\r\nB\r\nC:\\B\r\nlonely\r\n", folders);
-    EXPECT_TRUE(sameEntries(loaded.accepted, {{"A", "C:\\A"}, {"B", "C:\\B"}}));
-    EXPECT_EQ(loaded.refused, 1);
-}
-
-TEST(StorageFolderSetFormat, RefusesWhatCannotBeReopened) {
-    Folders folders{{"C:\\A", "\\\\server\\share", "C:", "Q", "C:/x"}};
-    const std::string bytes =
-        "A\r\nC:\\Gone\r\n"               // deleted folder
-        "Share\r\n\\\\server\\share\r\n"  // network path, even though reachable
-        "\r\nC:\\A\r\n"                   // empty name
-        "Empty path\r\n\r\n"              // empty path
-        "Drive\r\nC:\r\n"                 // too short for a backslash at byte 3
-        "Q\r\nQ\r\n"                      // no drive at all
-        "Slash\r\nC:/x\r\n"               // third byte not a backslash
-        "Kept\r\nC:\\A\r\n";
-    const auto loaded = folvaric::readFolderSet(bytes, folders);
-    EXPECT_TRUE(sameEntries(loaded.accepted, {{"Kept", "C:\\A"}}));
-    EXPECT_EQ(loaded.refused, 7);
-}
-
-TEST(StorageFolderSetFormat, AcceptsTheComputerFolderByItsTwoNamesOnly) {
-    const std::string bytes = gbk("我的电脑") + "\r\n" + gbk("我的电脑") + "\r\n" + gbk("计算机") + "\r\n" +
-                              gbk("计算机") + "\r\n" + "PC\r\n" + gbk("计算机 ") + "\r\n";
-    const auto loaded = folvaric::readFolderSet(bytes, Folders{});
-    EXPECT_TRUE(sameEntries(loaded.accepted, {{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}}));
-    EXPECT_EQ(loaded.refused, 1);
+// Which entries of a file are taken and how many are refused.
+TEST(StorageFolderSetFormat, TakesTheEntriesThatCanBeReopenedAndCountsTheRest) {
+    const std::string computer = gbk("我的电脑") + "\r\n" + gbk("我的电脑") + "\r\n" + gbk("计算机") + "\r\n" +
+                                 gbk("计算机") + "\r\n" + "PC\r\n" + gbk("计算机 ") + "\r\n";
+    // A title with a line break cannot shift the pairs that follow.
+    const std::string titleWithBreak = folvaric::formatFolderSet({{"two\r\nlines", "C:\\A"}, {"B", "C:\\B"}});
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::set<std::string> existing;
+        std::vector<FolderSetEntry> accepted;
+        int refused;
+    } cases[] = {
+        {"an empty file", "", {}, {}, 0},
+        {"one empty line is one entry", "\r\n", {}, {}, 1},
+        {"odd lines",
+         "A\r\nC:\\A\r\nB\r\nC:\\B\r\nlonely\r\n",
+         {"C:\\A", "C:\\B"},
+         {{"A", "C:\\A"}, {"B", "C:\\B"}},
+         1},
+        {"the computer's two names",
+         computer,
+         {},
+         {{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}},
+         1},
+        {"a line break in a title", titleWithBreak, {"C:\\A", "C:\\B"}, {{"two  lines", "C:\\A"}, {"B", "C:\\B"}}, 0},
+        {"what cannot be reopened",
+         "A\r\nC:\\Gone\r\n"               // deleted folder
+         "Share\r\n\\\\server\\share\r\n"  // network path, even though reachable
+         "\r\nC:\\A\r\n"                   // empty name
+         "Empty path\r\n\r\n"              // empty path
+         "Drive\r\nC:\r\n"                 // too short for a backslash at byte 3
+         "Q\r\nQ\r\n"                      // no drive at all
+         "Slash\r\nC:/x\r\n"               // third byte not a backslash
+         "Kept\r\nC:\\A\r\n",
+         {"C:\\A", "\\\\server\\share", "C:", "Q", "C:/x"},
+         {{"Kept", "C:\\A"}},
+         7},
+    };
+    for (const auto& c : cases) {
+        const auto loaded = folvaric::readFolderSet(c.bytes, Folders{c.existing});
+        EXPECT_TRUE(sameEntries(loaded.accepted, c.accepted)) << c.name;
+        EXPECT_EQ(loaded.refused, c.refused) << c.name;
+    }
 }
 
 TEST(StorageFolderSetFormat, KeepsTheFirstThreeThousandEntries) {
@@ -124,20 +127,12 @@ TEST(StorageFolderSetFormat, PathsMustBeAbsoluteDrivePathsAndAreKeptInTheirCanon
         {"C:\\A", "C:\\A"},     {"c:\\a", "C:\\A"}, {"C:\\A\\", "C:\\A"},       {"C:\\PROGRA~1", "C:\\Program Files"},
         {"ab\\x", "C:\\ab\\x"}, {"..\\x", "C:\\x"}, {"\\t\\x", "C:\\t\\x"},     {"C:\\t\\a\\..\\b", "C:\\t\\b"},
         {"C:\\.\\A", "C:\\A"},  {"1:\\x", "C:\\x"}, {"C:\\A\\\\B", "C:\\A\\B"}, {"C:\\A|", "C:\\A"}};
-    const std::vector<std::pair<std::string, std::string>> cases = {{"C:\\A", "C:\\A"},
-                                                                    {"c:\\a", "C:\\A"},
-                                                                    {"C:\\A\\", "C:\\A"},
-                                                                    {"C:\\PROGRA~1", "C:\\Program Files"},
-                                                                    {"ab\\x", ""},
-                                                                    {"..\\x", ""},
-                                                                    {"\\t\\x", ""},
-                                                                    {"C:\\t\\a\\..\\b", ""},
-                                                                    {"C:\\.\\A", ""},
-                                                                    {"1:\\x", ""},
-                                                                    {"C:\\A\\\\B", ""},
-                                                                    {"C:\\A|", ""},
-                                                                    {std::string("C:\\A\0", 5), ""},
-                                                                    {"C:\\Gone", ""}};
+    const std::string withNul("C:\\A\0", 5);
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\A", "C:\\A"}, {"c:\\a", "C:\\A"}, {"C:\\A\\", "C:\\A"}, {"C:\\PROGRA~1", "C:\\Program Files"},
+        {"ab\\x", ""},      {"..\\x", ""},      {"\\t\\x", ""},       {"C:\\t\\a\\..\\b", ""},
+        {"C:\\.\\A", ""},   {"1:\\x", ""},      {"C:\\A\\\\B", ""},   {"C:\\A|", ""},
+        {withNul, ""},      {"C:\\Gone", ""}};
     const auto canonical = [&disk](const std::string& path) {
         const auto it = disk.find(path);
         return it == disk.end() ? std::string() : it->second;
@@ -177,25 +172,15 @@ TEST(StorageFolderSetFormat, HostileLinesLoadWithoutReadingPastTheirEnd) {
     EXPECT_EQ(loaded.refused, 0);
 }
 
-TEST(StorageFolderSetFormat, ALineBreakInsideAWindowTitleCannotShiftThePairs) {
-    const std::string written = folvaric::formatFolderSet({{"two\r\nlines", "C:\\A"}, {"B", "C:\\B"}});
-    Folders folders{{"C:\\A", "C:\\B"}};
-    const auto loaded = folvaric::readFolderSet(written, folders);
-    EXPECT_TRUE(sameEntries(loaded.accepted, {{"two  lines", "C:\\A"}, {"B", "C:\\B"}}));
-}
-
 // --- reading rules shared with the settings file ---
 
 TEST(StorageLineReader, NumbersAreASignAndDecimalDigitsWithinThirtyTwoBits) {
     std::int32_t v = 0;
-    EXPECT_TRUE(folvaric::parseInt32("-16777208", v));
-    EXPECT_EQ(v, -16777208);
-    EXPECT_TRUE(folvaric::parseInt32("+7", v));
-    EXPECT_EQ(v, 7);
-    EXPECT_TRUE(folvaric::parseInt32("-2147483648", v));
-    EXPECT_EQ(v, INT32_MIN);
-    EXPECT_TRUE(folvaric::parseInt32("2147483647", v));
-    EXPECT_EQ(v, INT32_MAX);
+    const std::pair<const char*, std::int32_t> good[] = {
+        {"-16777208", -16777208}, {"+7", 7}, {"-2147483648", INT32_MIN}, {"2147483647", INT32_MAX}};
+    for (const auto& [text, value] : good) {
+        EXPECT_TRUE(folvaric::parseInt32(text, v) && v == value) << text;
+    }
     for (const char* bad :
          {"", "-", "+", "2147483648", "-2147483649", "1e3", "0x10", "$10", "12a", "--1", "99999999999999999999999"}) {
         EXPECT_FALSE(folvaric::parseInt32(bad, v)) << bad;

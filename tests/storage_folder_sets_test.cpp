@@ -29,16 +29,6 @@ struct SetFixture : testing_support::Fixture {
     }
     std::string file(const std::string& path) const { return sim.files.contents(path).value_or("<none>"); }
     std::size_t beeps() const { return sim.sound.beeps.size(); }
-    int rowOf(const std::string& path) const {
-        for (int i = 0; i < form.table.size(); ++i) {
-            if (form.table[i].path == path) return i;
-        }
-        return -1;
-    }
-    bool ticked(const std::string& path) const {
-        const int row = rowOf(path);
-        return row >= 0 && form.CheckListBox1.checked(row);
-    }
     bool hasWindowFor(const std::string& name) const { return sim.findByTitle(name) != 0; }
     bool boxShown(const std::string& text) const {
         for (const auto& b : sim.dialogs.boxes) {
@@ -194,29 +184,31 @@ TEST(StorageFolderSets, AnExitWhileLostFoldersAreBeingReopenedStillSavesThem) {
 
 // --- loading ---
 
-TEST(StorageFolderSets, LoadingAMissingFileIsReportedAndRefreshesNothing) {
-    SetFixture t;
-    t.sim.files.removeFile(t.form.defaultSetFile);
-    t.sim.openExplorerWindow("C:\\Data");
+// A file that is missing, unreadable or far too large is reported, and no refresh runs.
+TEST(StorageFolderSets, AFileThatCannotBeReadIsReportedAndRefreshesNothing) {
+    enum class Fault { Missing, Unreadable, Huge };
+    const std::pair<Fault, const char*> cases[] = {
+        {Fault::Missing, "设置文件不存在,无法读取  "},
+        {Fault::Unreadable, "设置文件数据有错误！  "},
+        {Fault::Huge, "文件夹集合文件太大，不是本程序的记录文件，无法载入  "}};
+    for (const auto& [fault, text] : cases) {
+        SCOPED_TRACE(text);
+        SetFixture t;
+        t.sim.openExplorerWindow("C:\\Data");
+        t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Data", "C:\\Data"}}));
+        if (fault == Fault::Missing) t.sim.files.removeFile(t.form.defaultSetFile);
+        if (fault == Fault::Unreadable) t.sim.files.setUnreadable(t.form.defaultSetFile);
+        if (fault == Fault::Huge) t.sim.files.addFile(t.form.defaultSetFile, std::string(100u * 1024 * 1024 + 1, 'x'));
 
-    folvaric::loadDefaultFolderSet(t.form);
+        folvaric::loadDefaultFolderSet(t.form);
 
-    ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(t.sim.dialogs.boxes[0].text, gbk("设置文件不存在,无法读取  ") + t.form.defaultSetFile);
-    EXPECT_EQ(t.form.table.size(), 0);  // no refresh ran
-    EXPECT_EQ(t.form.runningRefreshFolders, nullptr);
-}
-
-TEST(StorageFolderSets, AnUnreadableFileIsBadDataAndRefreshesNothing) {
-    SetFixture t;
-    t.sim.files.addFolder("C:\\Data");
-    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Data", "C:\\Data"}}));
-    t.sim.files.setUnreadable(t.form.defaultSetFile);
-
-    folvaric::loadDefaultFolderSet(t.form);
-
-    EXPECT_TRUE(t.boxShown(gbk("设置文件数据有错误！  ") + t.form.defaultSetFile));
-    EXPECT_TRUE(t.sim.shell.calls.empty());
+        ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
+        EXPECT_TRUE(t.boxShown(gbk(text) + t.form.defaultSetFile));
+        EXPECT_EQ(t.form.table.size(), 0);  // no refresh ran
+        EXPECT_EQ(t.form.runningRefreshFolders, nullptr);
+        EXPECT_EQ(t.beeps(), 0u);
+        EXPECT_TRUE(t.sim.shell.calls.empty());
+    }
 }
 
 TEST(StorageFolderSets, LoadingReopensTheSavedFoldersWhoseWindowsAreGone) {
@@ -254,64 +246,47 @@ TEST(StorageFolderSets, LoadingKeepsTheRowsThatAreAlreadyTicked) {
     EXPECT_GE(t.rowOf("C:\\Other"), 0);
 }
 
-// Each refused entry beeps once (MB_OK's sound); the others are still reopened.
+// Each refused entry (a deleted folder, a network path even when the share is reachable, an
+// empty name, a lone last line) beeps once, MB_OK's sound, and is not opened; the others are
+// reopened. The computer folder is accepted by either name. Nothing accepted: the file counts
+// as empty.
 TEST(StorageFolderSets, EachRefusedEntryBeepsOnceAndTheOthersLoad) {
-    const std::pair<std::vector<std::pair<std::string, std::string>>, std::size_t> cases[] = {
-        {{{"Kept", "C:\\Kept"}}, 0},
-        {{{"Gone", "C:\\Gone"}, {"Kept", "C:\\Kept"}}, 1},
-        {{{"Gone", "C:\\Gone"}, {"Net", "\\\\srv\\share"}, {"", "C:\\Kept"}, {"Kept", "C:\\Kept"}}, 3},
-        {{{"Kept", "C:\\Kept"}, {"Gone", "C:\\Gone"}, {"odd line", ""}}, 2},
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    const struct {
+        Entries entries;
+        std::size_t refused;
+        std::vector<std::string> reopened;
+        Entries notOpened;
+    } cases[] = {
+        {{{"Kept", "C:\\Kept"}}, 0, {"Kept"}, {}},
+        {{{"Gone", "C:\\Gone"}, {"Kept", "C:\\Kept"}}, 1, {"Kept"}, {{"Gone", "C:\\Gone"}}},
+        {{{"Gone", "C:\\Gone"}, {"Net", "\\\\srv\\share"}, {"", "C:\\Kept"}, {"Kept", "C:\\Kept"}}, 3, {"Kept"}, {}},
+        {{{"Kept", "C:\\Kept"}, {"Gone", "C:\\Gone"}, {"odd line", ""}}, 2, {"Kept"}, {}},
+        {{{"share", "\\\\server\\share"}}, 1, {}, {{"share", "\\\\server\\share"}}},
+        {{{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}}, 0, {}, {}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.entries[0].first + ", " + std::to_string(c.refused) + " refused");
         SetFixture t;
         t.sim.files.addFolder("C:\\Kept");
         t.sim.files.addFolder("\\\\srv\\share");
-        std::string bytes = SetFixture::pairs(c.first);
-        if (c.first.back().second.empty()) bytes.resize(bytes.size() - 2);  // a lone last line
+        t.sim.files.addFolder("\\\\server\\share");
+        std::string bytes = SetFixture::pairs(c.entries);
+        if (c.entries.back().second.empty()) bytes.resize(bytes.size() - 2);  // a lone last line
         t.sim.files.addFile(t.form.defaultSetFile, bytes);
 
         folvaric::loadDefaultFolderSet(t.form);
 
-        EXPECT_EQ(t.sim.sound.beeps, std::vector<std::uint32_t>(c.second, 0u)) << c.second << " refused";
-        EXPECT_TRUE(t.hasWindowFor("Kept")) << c.second << " refused";
+        EXPECT_EQ(t.sim.sound.beeps, std::vector<std::uint32_t>(c.refused, 0u));
+        for (const auto& name : c.reopened) EXPECT_TRUE(t.hasWindowFor(name)) << name;
+        for (const auto& [name, path] : c.notOpened) {
+            EXPECT_FALSE(t.hasWindowFor(name));
+            EXPECT_EQ(t.shellOpensOf(path), 0);
+        }
+        const bool nothingTaken = c.refused == c.entries.size();
+        EXPECT_EQ(t.boxShown(gbk("文件夹集合文件为空的，无法载入")), nothingTaken);
+        EXPECT_EQ(t.sim.shell.calls.empty(), nothingTaken);  // the computer folder is re-opened too
     }
-}
-
-TEST(StorageFolderSets, ADeletedFolderIsRefusedWithABeepAndTheOthersAreReopened) {
-    SetFixture t;
-    t.sim.files.addFolder("C:\\Kept");
-    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"Deleted", "C:\\Deleted"}, {"Kept", "C:\\Kept"}}));
-
-    folvaric::loadDefaultFolderSet(t.form);
-
-    EXPECT_EQ(t.beeps(), 1u);
-    EXPECT_TRUE(t.hasWindowFor("Kept"));
-    EXPECT_FALSE(t.hasWindowFor("Deleted"));
-    EXPECT_EQ(t.shellOpensOf("C:\\Deleted"), 0);
-}
-
-TEST(StorageFolderSets, ANetworkPathIsRefusedEvenWhenTheShareIsReachable) {
-    SetFixture t;
-    t.sim.files.addFolder("\\\\server\\share");
-    t.sim.files.addFile(t.form.defaultSetFile, SetFixture::pairs({{"share", "\\\\server\\share"}}));
-
-    folvaric::loadDefaultFolderSet(t.form);
-
-    EXPECT_EQ(t.beeps(), 1u);
-    EXPECT_TRUE(t.boxShown(gbk("文件夹集合文件为空的，无法载入")));
-    EXPECT_TRUE(t.sim.shell.calls.empty());
-}
-
-TEST(StorageFolderSets, TheComputerFolderIsAcceptedByEitherName) {
-    SetFixture t;
-    t.sim.files.addFile(t.form.defaultSetFile,
-                        SetFixture::pairs({{gbk("我的电脑"), gbk("我的电脑")}, {gbk("计算机"), gbk("计算机")}}));
-
-    folvaric::loadDefaultFolderSet(t.form);
-
-    EXPECT_EQ(t.beeps(), 0u);
-    EXPECT_FALSE(t.boxShown(gbk("文件夹集合文件为空的，无法载入")));
-    EXPECT_FALSE(t.sim.shell.calls.empty());  // the refresh re-opened the computer folder
 }
 
 TEST(StorageFolderSets, ThreeThousandAndOneEntriesLoadTheFirstThreeThousandAndBeepOnce) {
@@ -368,19 +343,6 @@ TEST(StorageFolderSets, ALoadDuringARefreshIsRefusedAndLeavesThatRefreshsFolders
     EXPECT_EQ(running, (std::vector<folvaric::FolderRow>{{"Running", "C:\\Running", 0}}));
     EXPECT_EQ(t.form.runningRefreshFolders, &running);
     EXPECT_FALSE(t.hasWindowFor("A"));
-}
-
-TEST(StorageFolderSets, AHugeFileIsRefusedWithAClearMessage) {
-    SetFixture t;
-    t.sim.files.addFile(t.form.defaultSetFile, std::string(100u * 1024 * 1024 + 1, 'x'));
-
-    folvaric::loadDefaultFolderSet(t.form);
-
-    ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(t.sim.dialogs.boxes[0].text,
-              gbk("文件夹集合文件太大，不是本程序的记录文件，无法载入  ") + t.form.defaultSetFile);
-    EXPECT_EQ(t.beeps(), 0u);
-    EXPECT_TRUE(t.sim.shell.calls.empty());
 }
 
 TEST(StorageFolderSets, AMegabyteNameIsLoadedAndItsFolderReopened) {

@@ -96,32 +96,24 @@ TEST(StorageSettings, AppliesFontAndScaleFromTheFile) {
     EXPECT_FALSE(t.form.settingsMenu.loadSetAtStart.checked());
 }
 
-TEST(StorageSettings, TrayValueZeroTakesTheIconOutOfTheTray) {
-    SettingsFixture t;
-    auto values = t.validLines();
-    values[3] = "0";
-    t.writeSet(values);
+// Line 4 decides the tray icon, whatever the option was before.
+TEST(StorageSettings, TheTrayValueTakesTheIconOutOrPutsItBack) {
+    for (const bool inTray : {false, true}) {
+        SettingsFixture t;
+        t.form.settingsMenu.showInTray.setChecked(!inTray);
+        t.form.trayOption = inTray ? 0 : -1;
+        t.form.TrayIcon1.visible = !inTray;
+        auto values = t.validLines();
+        values[3] = inTray ? "1" : "0";
+        t.writeSet(values);
 
-    folvaric::loadSettings(t.form);
+        folvaric::loadSettings(t.form);
 
-    EXPECT_TRUE(t.sim.dialogs.boxes.empty());
-    EXPECT_FALSE(t.form.settingsMenu.showInTray.checked());
-    EXPECT_EQ(t.form.trayOption, 0);
-    EXPECT_FALSE(t.form.TrayIcon1.visible);
-}
-
-TEST(StorageSettings, TrayValueOnePutsTheIconBackWhenTheOptionWasOff) {
-    SettingsFixture t;
-    t.form.settingsMenu.showInTray.setChecked(false);
-    t.form.trayOption = 0;
-    t.form.TrayIcon1.visible = false;
-    t.writeSet(t.validLines());
-
-    folvaric::loadSettings(t.form);
-
-    EXPECT_TRUE(t.form.settingsMenu.showInTray.checked());
-    EXPECT_NE(t.form.trayOption, 0);
-    EXPECT_TRUE(t.form.TrayIcon1.visible);
+        EXPECT_TRUE(t.sim.dialogs.boxes.empty()) << inTray;
+        EXPECT_EQ(t.form.settingsMenu.showInTray.checked(), inTray);
+        EXPECT_EQ(t.form.trayOption != 0, inTray);
+        EXPECT_EQ(t.form.TrayIcon1.visible, inTray);
+    }
 }
 
 struct RejectedValue {
@@ -160,26 +152,29 @@ INSTANTIATE_TEST_SUITE_P(StorageSettings, StorageSettingsRejected,
                                            RejectedValue{1, "0", true}, RejectedValue{1, "-12", true},
                                            RejectedValue{2, "", true}, RejectedValue{5, "", false}));
 
-// Letters in a number line stop the reading there: a value takes effect only when its line
-// was read (the icon name is line 5, the two ticks lines 7 and 8).
+// Letters in a number line, or a number too large, stop the reading there: a value takes
+// effect only when its line was read (the icon name is line 5, the two ticks lines 7 and 8).
 TEST(StorageSettings, AValueTakesEffectOnlyWhenItsLineWasRead) {
     struct {
         int badLine;
+        const char* bad;
         bool iconTaken, autoRefreshTaken, loadLastSetTaken;
-    } const cases[] = {{1, false, false, false}, {3, false, false, false}, {4, false, false, false},
-                       {6, true, false, false},  {7, true, false, false},  {8, true, true, false}};
+    } const cases[] = {{1, "1x", false, false, false},         {3, "1x", false, false, false},
+                       {4, "1x", false, false, false},         {6, "1x", true, false, false},
+                       {7, "1x", true, false, false},          {8, "1x", true, true, false},
+                       {1, "99999999999", false, false, false}};  // past the range of an integer
     for (const auto& c : cases) {
         SettingsFixture t;
         t.form.iconFileName = "old.ico";
         t.form.settingsMenu.autoRefresh.setChecked(true);  // an unread line would read as 0
         auto values = t.validLines();
         values[6] = "0";
-        values[static_cast<std::size_t>(c.badLine - 1)] = "1x";
+        values[static_cast<std::size_t>(c.badLine - 1)] = c.bad;
         t.writeSet(values);
 
         folvaric::loadSettings(t.form);
 
-        EXPECT_TRUE(t.onlyBox(t.badDataText())) << "bad line " << c.badLine;
+        EXPECT_TRUE(t.onlyBox(t.badDataText())) << "bad line " << c.badLine << ": " << c.bad;
         EXPECT_EQ(t.form.iconFileName, c.iconTaken ? gbk("蓝.ico") : "old.ico") << "bad line " << c.badLine;
         EXPECT_EQ(t.form.settingsMenu.autoRefresh.checked(), !c.autoRefreshTaken) << "bad line " << c.badLine;
         EXPECT_EQ(t.form.settingsMenu.loadSetAtStart.checked(), !c.loadLastSetTaken) << "bad line " << c.badLine;
@@ -187,42 +182,23 @@ TEST(StorageSettings, AValueTakesEffectOnlyWhenItsLineWasRead) {
     }
 }
 
-TEST(StorageSettings, NumbersPastTheRangeOfAnIntegerAreErrors) {
-    SettingsFixture t;
-    auto values = t.validLines();
-    values[0] = "99999999999";
-    t.writeSet(values);
-
-    folvaric::loadSettings(t.form);
-
-    EXPECT_TRUE(t.onlyBox(t.badDataText()));
-}
-
-TEST(StorageSettings, IconExtensionIsComparedWithoutCase) {
-    SettingsFixture t;
-    t.sim.files.addFile(t.iconDir + "\\BLUE.ICO", "icon");
-    t.writeSet(t.validLines("BLUE.ICO"));
-
-    folvaric::loadSettings(t.form);
-
-    EXPECT_TRUE(t.sim.dialogs.boxes.empty());
-    EXPECT_EQ(t.form.appIconFile, t.iconDir + "\\BLUE.ICO");
-    EXPECT_EQ(t.form.TrayIcon1.iconFile, t.iconDir + "\\BLUE.ICO");
-}
-
-TEST(StorageSettings, AMissingIconOrAnotherExtensionChangesNoIconSilently) {
-    for (const char* name : {"gone.ico", "blue.bmp"}) {
+// The extension is compared without case; a missing icon or another extension changes no icon
+// and says nothing, and the rest of the file is applied.
+TEST(StorageSettings, OnlyAnExistingIcoFileBecomesTheIcon) {
+    for (const char* name : {"BLUE.ICO", "gone.ico", "blue.bmp"}) {
         SettingsFixture t;
         t.sim.files.addFile(t.iconDir + "\\blue.bmp", "bitmap");
+        t.sim.files.addFile(t.iconDir + "\\BLUE.ICO", "icon");
         t.writeSet(t.validLines(name));
 
         folvaric::loadSettings(t.form);
 
+        const std::string icon = name == std::string("BLUE.ICO") ? t.iconDir + "\\BLUE.ICO" : "";
         EXPECT_TRUE(t.sim.dialogs.boxes.empty()) << name;
         EXPECT_EQ(t.form.iconFileName, name);
-        EXPECT_TRUE(t.form.appIconFile.empty()) << name;
-        EXPECT_TRUE(t.form.TrayIcon1.iconFile.empty()) << name;
-        EXPECT_EQ(t.form.listFontName, gbk("黑体")) << name;  // the rest is applied
+        EXPECT_EQ(t.form.appIconFile, icon);
+        EXPECT_EQ(t.form.TrayIcon1.iconFile, icon);
+        EXPECT_EQ(t.form.listFontName, gbk("黑体")) << name;
     }
 }
 
@@ -309,33 +285,26 @@ TEST(StorageSettings, InvalidGbkInTheFontNameIsKeptAsBytes) {
     EXPECT_EQ(t.form.listFontSize, 20);
 }
 
-TEST(StorageSettings, AHugeFileIsRefusedWithAClearMessageAndNothingApplied) {
-    SettingsFixture t;
-    std::string bytes = SettingsFixture::lines(t.validLines());
-    bytes += std::string(100u * 1024 * 1024, 'x');
-    t.writeSet(bytes);
-    bytes.clear();
-    bytes.shrink_to_fit();
+// A huge file, or a megabyte line, is no settings file of this program.
+TEST(StorageSettings, TooLargeAFileOrLineIsRefusedWithAClearMessageAndNothingApplied) {
+    for (const bool wholeFile : {true, false}) {
+        SettingsFixture t;
+        auto values = t.validLines();
+        if (!wholeFile) values[1] = std::string(1024 * 1024, 'F');
+        std::string bytes = SettingsFixture::lines(values);
+        if (wholeFile) bytes += std::string(100u * 1024 * 1024, 'x');
+        t.writeSet(bytes);
+        bytes.clear();
+        bytes.shrink_to_fit();
 
-    folvaric::loadSettings(t.form);
+        folvaric::loadSettings(t.form);
 
-    EXPECT_TRUE(t.onlyBox(gbk("设置文件太大，不是本程序的设置文件，无法读取  ") + t.form.settingsFilePath));
-    EXPECT_TRUE(t.form.settingsMenu.loadSetAtStart.checked());
-    EXPECT_TRUE(t.form.iconFileName.empty());
-}
-
-TEST(StorageSettings, AMegabyteLineIsRefusedAsTooLarge) {
-    SettingsFixture t;
-    auto values = t.validLines();
-    values[1] = std::string(1024 * 1024, 'F');
-    t.writeSet(values);
-
-    folvaric::loadSettings(t.form);
-
-    ASSERT_EQ(t.sim.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(t.sim.dialogs.boxes[0].text,
-              gbk("设置文件太大，不是本程序的设置文件，无法读取  ") + t.form.settingsFilePath);
-    EXPECT_NE(t.form.listFontName, values[1]);
+        EXPECT_TRUE(t.onlyBox(gbk("设置文件太大，不是本程序的设置文件，无法读取  ") + t.form.settingsFilePath))
+            << wholeFile;
+        EXPECT_TRUE(t.form.settingsMenu.loadSetAtStart.checked());
+        EXPECT_TRUE(t.form.iconFileName.empty());
+        EXPECT_NE(t.form.listFontName, values[1]);
+    }
 }
 
 TEST(StorageSettings, BinaryGarbageNeverCrashesAndAtMostOneBoxAppears) {

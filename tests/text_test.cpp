@@ -116,28 +116,15 @@ TEST(FolderPath, ComparesAsWindowsComparesFileNames) {
 TEST(FolderPath, OnlyAbsoluteDrivePathsWithinTheLengthWindowsAllows) {
     std::string units259 = "C:\\";
     for (int i = 0; i < 256; ++i) units259 += gbk("中");
-    const std::vector<std::pair<std::string, bool>> cases = {
-        {"C:\\", true},
-        {"c:\\a b\\c", true},
-        {"C:\\a\\", true},
-        {"C:\\" + kTrail5C + "\\x", true},
-        {units259, true},
-        {units259 + "x", false},
-        {"C:", false},
-        {"C:x", false},
-        {"\\\\server\\share", false},
-        {"ab\\x", false},
-        {"..\\x", false},
-        {"\\t\\x", false},
-        {"C:\\t\\..\\b", false},
-        {"C:\\.", false},
-        {"C:\\a\\\\b", false},
-        {"1:\\x", false},
-        {std::string("C:\\a\0b", 6), false},
-        {"C:\\a?", false},
-        {"C:\\a*", false},
-        {"C:\\a:b", false},
-    };
+    const std::string trail = "C:\\" + kTrail5C + "\\x", tooLong = units259 + "x", withNul("C:\\a\0b", 6);
+    const std::pair<std::string, bool> cases[] = {
+        {"C:\\", true},          {"c:\\a b\\c", true}, {"C:\\a\\", true},
+        {trail, true},           {units259, true},     {tooLong, false},
+        {"C:", false},           {"C:x", false},       {"\\\\server\\share", false},
+        {"ab\\x", false},        {"..\\x", false},     {"\\t\\x", false},
+        {"C:\\t\\..\\b", false}, {"C:\\.", false},     {"C:\\a\\\\b", false},
+        {"1:\\x", false},        {withNul, false},     {"C:\\a?", false},
+        {"C:\\a*", false},       {"C:\\a:b", false}};
     for (const auto& [path, sound] : cases) EXPECT_EQ(text::isAbsoluteDrivePath(path), sound) << path;
 }
 

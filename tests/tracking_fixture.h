@@ -20,6 +20,18 @@ namespace tracking_test {
 using platform::WindowHandle;
 using text::gbk;
 
+// What the refresh shows on the status line.
+inline const std::string kStarted = gbk("开始刷新 Explorer窗口列表，请稍候。。。");
+inline const std::string kNoWindow = gbk("windows资源管理器文件夹一个也没有打开，请打开windows资源管理器");
+inline const std::string kLooking = gbk("正在寻找被关闭的文件夹。。。。。。");
+inline const std::string kStillOpen = gbk("文件夹有重复，拒绝重生");
+inline const std::string kRebirthStarted = gbk("开始自动生成被关闭的文件夹，请稍候。。。。。。");
+inline const std::string kSizing = gbk("自动恢复的文件夹开始最大化。。。。。。");
+inline const std::string kNothingLost = gbk("刷新结束，有效的受保护文件夹一个也没有被系统关闭");
+inline std::string rebornReport(int n) {
+    return gbk("文件夹自动重生过程结束，共恢复文件夹数") + std::to_string(n) + gbk("个");
+}
+
 struct TrackingFixture : testing_support::Fixture, ::testing::Test {
     std::vector<std::string> statusHistory;
 
@@ -90,18 +102,6 @@ struct TrackingFixture : testing_support::Fixture, ::testing::Test {
     }
     std::vector<WindowHandle> rowHandles() const {
         return testing_support::column(form.table, &folvaric::FolderRow::window);
-    }
-
-    // Row of the folder, -1 when it is not listed.
-    int rowOf(const std::string& path) const {
-        for (int i = 0; i < form.table.size(); ++i) {
-            if (form.table[i].path == path) return i;
-        }
-        return -1;
-    }
-    bool ticked(const std::string& path) const {
-        const int row = rowOf(path);
-        return row >= 0 && form.CheckListBox1.checked(row);
     }
 };
 

@@ -12,20 +12,9 @@ using platform::ShowCommand;
 using sim::ShowState;
 using Strings = std::vector<std::string>;
 
-const std::string kStarted = gbk("开始刷新 Explorer窗口列表，请稍候。。。");
-const std::string kNoWindow = gbk("windows资源管理器文件夹一个也没有打开，请打开windows资源管理器");
-const std::string kLooking = gbk("正在寻找被关闭的文件夹。。。。。。");
-const std::string kStillOpen = gbk("文件夹有重复，拒绝重生");
-const std::string kRebirthStarted = gbk("开始自动生成被关闭的文件夹，请稍候。。。。。。");
-const std::string kSizing = gbk("自动恢复的文件夹开始最大化。。。。。。");
-const std::string kNothingLost = gbk("刷新结束，有效的受保护文件夹一个也没有被系统关闭");
 const std::string kSomeNotFound = gbk("刷新结束，有些文件夹找不到句柄，无法恢复文件夹，请再按一次刷新试试看！");
 const std::string kSearchAgain = gbk("由标题寻找句柄发生小错误，试着再找一次看看能否找到");
 const std::string kComputerViewId = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
-
-std::string rebornReport(int n) {
-    return gbk("文件夹自动重生过程结束，共恢复文件夹数") + std::to_string(n) + gbk("个");
-}
 
 class RebirthTest : public TrackingFixture {
 protected:
@@ -64,13 +53,8 @@ TEST_F(RebirthTest, AClosedProtectedFolderComesBackMinimisedThenSizedTickedAndSe
     refreshFromProgram();
 
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    const sim::ShellCall& call = sim.shell.calls[0];
-    EXPECT_EQ(call.owner, sim.app.mainWindow());
-    EXPECT_EQ(call.verb, "open");
-    EXPECT_EQ(call.file, "Explorer.exe");
-    EXPECT_EQ(call.parameters, "/n,D:\\Data");
-    EXPECT_EQ(call.directory, "");
-    EXPECT_EQ(call.show, ShowCommand::ShowMinNoActive);
+    EXPECT_EQ(sim.shell.calls[0], (sim::ShellCall{sim.app.mainWindow(), "open", "Explorer.exe", "/n,D:\\Data", "",
+                                                  ShowCommand::ShowMinNoActive}));
     EXPECT_EQ(sight.state, ShowState::Minimised);
     EXPECT_NE(sight.active, sight.window);
 
@@ -115,9 +99,8 @@ TEST_F(RebirthTest, TheComputerViewIsReopenedWithItsIdentifier) {
     protectAndClose({gbk("我的电脑"), "D:\\Data"}, {gbk("我的电脑")}, {gbk("我的电脑")});
     refreshFromProgram();
     ASSERT_EQ(sim.shell.calls.size(), 1u);
-    EXPECT_EQ(sim.shell.calls[0].file, "explorer.exe");
-    EXPECT_EQ(sim.shell.calls[0].parameters, kComputerViewId);
-    EXPECT_EQ(sim.shell.calls[0].show, ShowCommand::ShowMinNoActive);
+    EXPECT_EQ(sim.shell.calls[0], (sim::ShellCall{sim.app.mainWindow(), "open", "explorer.exe", kComputerViewId, "",
+                                                  ShowCommand::ShowMinNoActive}));
     EXPECT_EQ(rowNames(), (Strings{"Data", gbk("我的电脑")}));
     EXPECT_EQ(rowPaths().back(), gbk("我的电脑"));
     EXPECT_TRUE(form.CheckListBox1.checked(1));

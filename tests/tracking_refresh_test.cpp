@@ -11,19 +11,8 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-const std::string kStarted = gbk("开始刷新 Explorer窗口列表，请稍候。。。");
-const std::string kNoWindow = gbk("windows资源管理器文件夹一个也没有打开，请打开windows资源管理器");
-const std::string kLooking = gbk("正在寻找被关闭的文件夹。。。。。。");
-const std::string kStillOpen = gbk("文件夹有重复，拒绝重生");
-const std::string kRebirthStarted = gbk("开始自动生成被关闭的文件夹，请稍候。。。。。。");
-const std::string kSizing = gbk("自动恢复的文件夹开始最大化。。。。。。");
 const std::string kNothingProtected = gbk("刷新结束，你没有保护任何一个文件夹,如果左面打勾就可以保证自动重生");
-const std::string kNothingLost = gbk("刷新结束，有效的受保护文件夹一个也没有被系统关闭");
 const std::string kProtectionBroken = gbk("刷新结束，文件夹自动重生保护失效，失去的文件夹无法恢复");
-
-std::string rebornReport(int n) {
-    return gbk("文件夹自动重生过程结束，共恢复文件夹数") + std::to_string(n) + gbk("个");
-}
 
 class RefreshTest : public TrackingFixture {
 protected:
