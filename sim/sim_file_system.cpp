@@ -61,9 +61,26 @@ std::string shortStem(const std::string& name) {
     return stem;
 }
 
+// An absolute drive path with nothing to resolve: no '/', no empty, "." or ".." component,
+// no separator at the end. Bytes are looked at one by one; a double-byte character whose
+// second byte is a backslash only makes the check fail, and the full resolution decides.
+bool alreadyFull(const std::string& path) {
+    if (!hasDrive(path) || path.size() < 4 || path[2] != '\\' || path.back() == '\\') return false;
+    for (std::size_t i = 2; i < path.size(); ++i) {
+        if (path[i] == '/') return false;
+        if (path[i] == '\\' && (path[i + 1] == '\\' || path[i + 1] == '.')) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string SimFileSystem::fullPath(const std::string& path) const {
+    if (alreadyFull(path)) {
+        std::string full(path);
+        full[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(full[0])));
+        return full;
+    }
     if (path.size() >= 2 && (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/')) return path;
     std::string absolute;
     if (hasDrive(path) && path.size() >= 3 && (path[2] == '\\' || path[2] == '/')) {
@@ -130,13 +147,14 @@ void SimFileSystem::addFolder(const std::string& path) {
     const std::vector<std::string> parts = components(fullPath(path));
     std::string k = text::folderPathKey(parts[0] + "\\");
     std::string spelled = parts[0] + "\\";
-    folders_.emplace(k, spelled);
+    spelledFolders_.insert(folders_.emplace(k, spelled).first->second);
     for (std::size_t i = 1; i < parts.size(); ++i) {
         if (parts[i].empty()) continue;
         const std::string step = join(k, text::folderPathKey(parts[i]));
         auto existing = folders_.find(step);
         if (existing == folders_.end()) {
             existing = folders_.emplace(step, join(folders_[k], parts[i])).first;
+            spelledFolders_.insert(existing->second);
             if (parts[i].size() > 8 || parts[i].find(' ') != std::string::npos) {
                 const std::string stem = shortStem(parts[i]);
                 for (int n = 1;; ++n) {
@@ -178,6 +196,8 @@ void SimFileSystem::removeFolder(const std::string& path) {
     for (auto it = folders_.begin(); it != folders_.end();) {
         it = (it->first == k || it->first.compare(0, prefix.size(), prefix) == 0) ? folders_.erase(it) : std::next(it);
     }
+    spelledFolders_.clear();
+    for (const auto& folder : folders_) spelledFolders_.insert(folder.second);
     for (auto it = shortNames_.begin(); it != shortNames_.end();) {
         it = folders_.count(it->second) == 0 ? shortNames_.erase(it) : std::next(it);
     }
@@ -209,7 +229,9 @@ void SimFileSystem::setUnreadable(const std::string& path, bool unreadable) {
 }
 
 bool SimFileSystem::directoryExists(const std::string& path) {
-    return !folderKey(path).empty();
+    // Most paths asked about are spelled as the disk spells them, or with the long names of
+    // their folders in another case; only short names need the walk from the drive down.
+    return spelledFolders_.count(path) != 0 || folders_.count(key(path)) != 0 || !folderKey(path).empty();
 }
 
 bool SimFileSystem::fileExists(const std::string& path) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_set>
 
 #include "platform/files.h"
 
@@ -54,12 +55,13 @@ private:
     void requireWritableFolder(const std::string& fileKey) const;
 
     std::string currentFolder_ = "C:\\";
-    std::map<std::string, std::string> folders_;     // key -> the path as the disk spells it
-    std::map<std::string, std::string> shortNames_;  // key under the short name -> key
-    std::map<std::string, std::string> shortOf_;     // key -> its short name
-    std::map<std::string, std::string> files_;       // key -> bytes
-    std::set<std::string> readOnly_;                 // folder keys
-    std::set<std::string> unreadable_;               // file keys
+    std::map<std::string, std::string> folders_;      // key -> the path as the disk spells it
+    std::unordered_set<std::string> spelledFolders_;  // the values of folders_
+    std::map<std::string, std::string> shortNames_;   // key under the short name -> key
+    std::map<std::string, std::string> shortOf_;      // key -> its short name
+    std::map<std::string, std::string> files_;        // key -> bytes
+    std::set<std::string> readOnly_;                  // folder keys
+    std::set<std::string> unreadable_;                // file keys
     long long freeBytes_ = -1;
     int writes_ = 0;
 };
