@@ -3,6 +3,7 @@
 #include <errno.h>
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -28,12 +29,13 @@ private:
 
 // Converts as much as possible; on an invalid or incomplete sequence appends
 // `replacement` (already in the target encoding) and skips the bytes of one source character.
-std::string convert(const char* to, const char* from, const char* in, std::size_t inLeft,
-                    const std::string& replacement,
+// `cd` is one of the two conversions below, opened once per thread: opening one costs far
+// more than converting a path.
+std::string convert(const IconvHandle& cd, const char* in, std::size_t inLeft, const std::string& replacement,
                     const std::function<std::size_t(const char*, std::size_t)>& characterBytes) {
     std::string out;
-    IconvHandle cd(to, from);
     if (!cd.valid()) return out;
+    iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
     char buffer[1024];
     char* inPtr = const_cast<char*>(in);
     while (inLeft > 0) {
@@ -53,11 +55,21 @@ std::string convert(const char* to, const char* from, const char* in, std::size_
     return out;
 }
 
+bool isAscii(const std::string& s) {
+    for (const char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::u16string gbkToUtf16(const std::string& gbk) {
+    // ASCII is the same characters in both.
+    if (isAscii(gbk)) return std::u16string(gbk.begin(), gbk.end());
     static const std::string kReplacementLE("\xFD\xFF", 2);
-    const std::string bytes = convert("UTF-16LE", "CP936", gbk.data(), gbk.size(), kReplacementLE,
+    thread_local const IconvHandle toUtf16("UTF-16LE", "CP936");
+    const std::string bytes = convert(toUtf16, gbk.data(), gbk.size(), kReplacementLE,
                                       [](const char*, std::size_t) -> std::size_t { return 1; });
     std::u16string out(bytes.size() / 2, u'\0');
     for (std::size_t i = 0; i < out.size(); ++i) {
@@ -68,20 +80,25 @@ std::u16string gbkToUtf16(const std::string& gbk) {
 }
 
 std::string utf16ToGbk(const std::u16string& utf16) {
+    if (std::all_of(utf16.begin(), utf16.end(), [](char16_t c) { return c < 0x80; })) {
+        return std::string(utf16.begin(), utf16.end());
+    }
     std::string bytes(utf16.size() * 2, '\0');
     for (std::size_t i = 0; i < utf16.size(); ++i) {
         bytes[2 * i] = static_cast<char>(utf16[i] & 0xFF);
         bytes[2 * i + 1] = static_cast<char>(utf16[i] >> 8);
     }
-        // A surrogate pair is one character: one '?' for it, not two.
+    // A surrogate pair is one character: one '?' for it, not two.
     const auto unitBytes = [](const char* p, std::size_t left) -> std::size_t {
         const auto unit = [p](std::size_t i) {
-            return static_cast<unsigned>(static_cast<unsigned char>(p[i]) | (static_cast<unsigned char>(p[i + 1]) << 8));
+            return static_cast<unsigned>(static_cast<unsigned char>(p[i]) |
+                                         (static_cast<unsigned char>(p[i + 1]) << 8));
         };
         if (left >= 4 && unit(0) >= 0xD800 && unit(0) <= 0xDBFF && unit(2) >= 0xDC00 && unit(2) <= 0xDFFF) return 4;
         return 2;
     };
-    return convert("CP936", "UTF-16LE", bytes.data(), bytes.size(), "?", unitBytes);
+    thread_local const IconvHandle toGbk("CP936", "UTF-16LE");
+    return convert(toGbk, bytes.data(), bytes.size(), "?", unitBytes);
 }
 
 }  // namespace text
