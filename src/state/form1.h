@@ -107,6 +107,9 @@ struct Form1 {
     // The protected folders of the refresh that is running, null when none runs: a save
     // meanwhile (the exit, a log-off) must keep the folders not yet listed again.
     const std::vector<FolderRow>* runningRefreshFolders = nullptr;
+    // Room that each refresh's protected snapshot takes over and hands back empty: the
+    // refresh runs whenever the program is restored, and need not ask for it every time.
+    std::vector<FolderRow> snapshotRoom;
 
     // --- folder sets ---
     // Entries of a loaded set whose folders were missing at the time (a drive not mounted

@@ -2,8 +2,10 @@
 #include "tracking/explorer_walk.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
 #include "text/folder_path.h"
 #include "text/gbk_text.h"
@@ -72,14 +74,17 @@ WalkResult walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers
     // Paths of the rows listed so far, compared as Windows compares them: a second window
     // of a listed folder is a duplicate.
     f.table.reserveAll();
-    std::unordered_set<std::string> listedPaths;
+    std::unordered_set<std::string_view> listedPaths;
     ShellFolderLookup shellFolders(f);
 
-    for (const WindowHandle h : desktop.topLevelWindowsInZOrder()) {
+    const std::vector<WindowHandle> windows = desktop.topLevelWindowsInZOrder();
+    // One table of buckets for the whole walk, not one for each time it fills up.
+    listedPaths.reserve(windows.size());
+    for (const WindowHandle h : windows) {
         if (!hasMainWindowStyle(f, h)) continue;
         const std::string title = desktop.title(h, kTitleBuffer);
         if (title.empty()) continue;
-        if (!isExplorerExecutable(owners.of(h))) {
+        if (!owners.isExplorer(h)) {
             minimiseOrRestore(f, h, minimiseOthers, restoreOthers);
             continue;
         }
@@ -94,15 +99,14 @@ WalkResult walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers
 
         // The window higher in the Z order keeps the folder; the lower one is closed,
         // unless it holds other folders as tabs, which would be closed with it.
-        if (!row.path.empty()) {
-            const std::string& key = pathKeyOf(row);
-            if (listedPaths.count(key) != 0 && row.otherTabs.empty()) {
-                desktop.postClose(h);
-                continue;
-            }
-            listedPaths.insert(key);
+        const bool hasPath = !row.path.empty();
+        if (hasPath && row.otherTabs.empty() && listedPaths.count(pathKeyOf(row)) != 0) {
+            desktop.postClose(h);
+            continue;
         }
-        f.table.append(std::move(row));
+        // The key stays with the row in the table, which has room for every row: none moves
+        // while the walk goes on.
+        if (f.table.append(std::move(row)) && hasPath) listedPaths.insert(pathKeyOf(f.table[f.table.size() - 1]));
         if (f.table.full()) {
             notice.tell();
             break;

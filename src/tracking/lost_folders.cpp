@@ -1,7 +1,9 @@
 #include "tracking/lost_folders.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "text/folder_path.h"
 #include "tracking/refresh_status.h"
@@ -29,33 +31,51 @@ void openInExplorer(Form1& f, const std::string& path, bool computerView) {
     }
 }
 
+// Which protected folders the rebuilt table shows, compared as Windows compares paths,
+// decided before any folder is opened: opening one may pump messages, and a command may
+// change the table then. A folder shown in a tab that is not the active one is open all
+// the same.
+std::vector<bool> foldersStillOpen(const RefreshRun& run) {
+    std::vector<bool> open(run.protectedFolders.size(), false);
+    if (run.f.noExplorerWindows) return open;
+    std::vector<std::string> tabKeys;
+    for (const FolderRow& row : run.f.table) {
+        for (const std::string& tab : row.otherTabs) {
+            if (!tab.empty()) tabKeys.push_back(text::folderPathKey(tab));
+        }
+    }
+    std::unordered_set<std::string_view> openPaths(static_cast<std::size_t>(run.f.table.size()) + tabKeys.size());
+    for (const FolderRow& row : run.f.table) {
+        if (!row.path.empty()) openPaths.insert(pathKeyOf(row));
+    }
+    openPaths.insert(tabKeys.begin(), tabKeys.end());
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        const FolderRow& folder = run.protectedFolders[i];
+        open[i] = !folder.path.empty() && openPaths.count(pathKeyOf(folder)) != 0;
+    }
+    return open;
+}
+
 }  // namespace
 
 void reopenLostFolders(RefreshRun& run) {
     Form1& f = run.f;
-    // The folders of the rebuilt table, compared as Windows compares paths. A path read
-    // from a window a moment ago was an existing folder (or the computer view), and needs
-    // no second look at the disk. Copies: opening a folder may pump messages, and a
-    // command may change the table then.
-    std::unordered_set<std::string> openPaths(static_cast<std::size_t>(f.table.size()));
-    // A folder shown in a tab that is not the active one is open all the same.
-    for (const FolderRow& row : f.table) {
-        if (!row.path.empty()) openPaths.insert(pathKeyOf(row));
-        for (const std::string& tab : row.otherTabs) {
-            if (!tab.empty()) openPaths.insert(text::folderPathKey(tab));
-        }
-    }
+    // A path read from a window a moment ago was an existing folder (or the computer
+    // view), and needs no second look at the disk.
+    const std::vector<bool> stillOpen = foldersStillOpen(run);
     // A folder entered twice in the snapshot (from a loaded set and a ticked row, or in
-    // two spellings) gets one window: two would both be found by the same title.
-    std::unordered_set<std::string> reopened;
+    // two spellings) gets one window: two would both be found by the same title. The keys
+    // stay with the snapshot's rows, which no other command changes.
+    std::unordered_set<std::string_view> reopened;
     const int room = kMaxRows - f.table.size();
 
-    for (const FolderRow& folder : run.protectedFolders) {
+    for (std::size_t i = 0; i < run.protectedFolders.size(); ++i) {
+        const FolderRow& folder = run.protectedFolders[i];
         const std::string& path = folder.path;
         if (path.empty()) continue;
         const bool computerView = tracking_text::isComputerName(path);
         const std::string& key = pathKeyOf(folder);
-        const bool open = !f.noExplorerWindows && openPaths.count(key) != 0;
+        const bool open = stillOpen[i];
         // A protected folder that was deleted, or whose drive is gone, leaves protection quietly.
         if (!computerView && !open && !f.p.files.directoryExists(path)) continue;
         if (open || !reopened.insert(key).second) {

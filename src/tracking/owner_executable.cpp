@@ -15,10 +15,12 @@ std::string getWindowExePath(Form1& f, WindowHandle h) {
     return executableOfProcess(f, f.p.desktop.processOf(h));
 }
 
-const std::string& OwnerExecutables::of(WindowHandle window) {
+bool OwnerExecutables::isExplorer(WindowHandle window) {
     const platform::ProcessId process = f_.p.desktop.processOf(window);
-    auto it = byProcess_.find(process);
-    if (it == byProcess_.end()) it = byProcess_.emplace(process, executableOfProcess(f_, process)).first;
+    auto it = explorerProcess_.find(process);
+    if (it == explorerProcess_.end()) {
+        it = explorerProcess_.emplace(process, isExplorerExecutable(executableOfProcess(f_, process))).first;
+    }
     return it->second;
 }
 

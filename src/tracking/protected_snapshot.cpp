@@ -1,6 +1,7 @@
 #include "tracking/protected_snapshot.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
 
@@ -11,6 +12,7 @@ namespace folvaric {
 void snapshotTickedRows(RefreshRun& run) {
     Form1& f = run.f;
     const int items = std::min(f.CheckListBox1.count(), f.table.size());
+    run.protectedFolders.reserve(run.protectedFolders.size() + static_cast<std::size_t>(items));
     for (int i = 0; i < items; ++i) {
         if (!f.CheckListBox1.checked(i)) continue;
         if (static_cast<int>(run.protectedFolders.size()) >= kMaxRows) {
@@ -43,7 +45,8 @@ void listRowsWithTicks(RefreshRun& run) {
     Form1& f = run.f;
     // Paths compared as Windows compares them: a folder saved as "c:\\t" is the one
     // Explorer shows as "C:\\T", and the computer view has two names.
-    std::unordered_set<std::string> protectedPaths(run.protectedFolders.size());
+    // The keys stay with the snapshot's rows, which nothing changes while the list is filled.
+    std::unordered_set<std::string_view> protectedPaths(run.protectedFolders.size());
     for (const FolderRow& folder : run.protectedFolders) protectedPaths.insert(pathKeyOf(folder));
     const auto isProtected = [&protectedPaths](const std::string& path) {
         return protectedPaths.count(text::folderPathKey(path)) != 0;

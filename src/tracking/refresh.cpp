@@ -2,6 +2,7 @@
 // protected folders whose windows were closed outside the program.
 #include "tracking/refresh.h"
 
+#include <iterator>
 #include <utility>
 
 #include "tracking/explorer_walk.h"
@@ -96,7 +97,7 @@ RefreshOutcome refreshFolderWindows(Form1& f, std::vector<FolderRow> loadedSet) 
     if (f.refreshBusy) return {};
     RefreshRun run(f);
     if (static_cast<int>(loadedSet.size()) > kMaxRows) loadedSet.resize(static_cast<std::size_t>(kMaxRows));
-    run.protectedFolders = std::move(loadedSet);
+    run.protectedFolders.assign(std::make_move_iterator(loadedSet.begin()), std::make_move_iterator(loadedSet.end()));
     {
         BusyScope busy(run);
         refreshSteps(run);

@@ -13,7 +13,16 @@ struct RefreshRun {
         : f(form),
           desktop(form.p.desktop.desktopRect()),
           workAreaHeight(form.p.desktop.workArea().height()),
-          capacity(form) {}
+          capacity(form) {
+        protectedFolders.swap(form.snapshotRoom);
+        protectedFolders.clear();
+    }
+    ~RefreshRun() {
+        protectedFolders.clear();
+        f.snapshotRoom.swap(protectedFolders);
+    }
+    RefreshRun(const RefreshRun&) = delete;
+    RefreshRun& operator=(const RefreshRun&) = delete;
 
     Form1& f;
     // Taken when the refresh begins: reborn windows get the desktop's width and the work area's height.
