@@ -2,6 +2,7 @@
 // status line behind its gate, and one refresh at a time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "tracking_fixture.h"
@@ -182,6 +183,29 @@ TEST_F(RefreshTest, UserCommandsRunDuringTheWaits) {
     EXPECT_TRUE(unticked);
     EXPECT_FALSE(ticked("D:\\B"));
     EXPECT_TRUE(ticked("D:\\A"));
+}
+
+// The first pause is 50 ms from its start: a slow repaint of the disabled button in the
+// queue it handles first is part of it, not added to it; a repaint slower than the pause
+// makes it no longer.
+TEST_F(RefreshTest, TheFirstPauseCountsTheQueueItHandlesFirst) {
+    running();
+    sim.openExplorerWindow("D:\\A");
+    int repaintMs = 0;
+    bool repainted = false;
+    sim.clock.everyPass([&] {
+        if (form.refreshBusy && !repainted) {
+            repainted = true;
+            sim.clock.pause(repaintMs);
+        }
+    });
+    for (const int slowRepaint : {0, 20, 80}) {
+        repaintMs = slowRepaint;
+        repainted = false;
+        const std::int64_t start = sim.clock.nowMilliseconds();
+        refreshFromProgram();
+        EXPECT_EQ(sim.clock.nowMilliseconds() - start, std::max(50, repaintMs)) << "repaint of " << repaintMs << " ms";
+    }
 }
 
 }  // namespace

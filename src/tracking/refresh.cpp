@@ -56,7 +56,9 @@ void refreshSteps(RefreshRun& run) {
 
     f.refreshActiveWindow = f.p.desktop.activeWindow();
     reportGated(f, tracking_text::refreshStarted());
-    pumpedPause(f, kFirstPauseMs);
+    // The disabled button, and whatever else waits in the queue, is painted within the
+    // pause rather than before it.
+    pumpedPauseFromStart(f, kFirstPauseMs);
 
     f.pathsResolvable = true;
     f.pathFailReason = AddressFailure::None;
