@@ -100,13 +100,13 @@ WalkResult walkExplorerWindows(Form1& f, bool minimiseOthers, bool restoreOthers
         // The window higher in the Z order keeps the folder; the lower one is closed,
         // unless it holds other folders as tabs, which would be closed with it.
         const bool hasPath = !row.path.empty();
-        if (hasPath && row.otherTabs.empty() && listedPaths.count(pathKeyOf(row)) != 0) {
+        if (hasPath && listedPaths.count(pathKeyOf(row)) != 0 && row.otherTabs.empty()) {
             desktop.postClose(h);
             continue;
         }
-        // The key stays with the row in the table, which has room for every row: none moves
-        // while the walk goes on.
-        if (f.table.append(std::move(row)) && hasPath) listedPaths.insert(pathKeyOf(f.table[f.table.size() - 1]));
+        // The key worked out above goes with the row into the table, which has room for every
+        // row: none moves while the walk goes on.
+        if (f.table.append(std::move(row)) && hasPath) listedPaths.insert(f.table[f.table.size() - 1].pathKey);
         if (f.table.full()) {
             notice.tell();
             break;

@@ -74,11 +74,10 @@ void reopenLostFolders(RefreshRun& run) {
         const std::string& path = folder.path;
         if (path.empty()) continue;
         const bool computerView = tracking_text::isComputerName(path);
-        const std::string& key = pathKeyOf(folder);
         const bool open = stillOpen[i];
         // A protected folder that was deleted, or whose drive is gone, leaves protection quietly.
         if (!computerView && !open && !f.p.files.directoryExists(path)) continue;
-        if (open || !reopened.insert(key).second) {
+        if (open || !reopened.insert(pathKeyOf(folder)).second) {
             reportGated(f, tracking_text::folderStillOpen());
             continue;
         }
