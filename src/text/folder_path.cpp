@@ -7,13 +7,6 @@
 namespace text {
 namespace {
 
-bool isAscii(const std::string& s) {
-    for (const char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
-}
-
 // The upper case the file system compares names in, for the letters GBK can hold.
 char16_t upper(char16_t c) {
     if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 0x20);

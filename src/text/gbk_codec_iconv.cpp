@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "text/gbk_codec.h"
+#include "text/gbk_text.h"
 
 namespace text {
 namespace {
@@ -53,13 +54,6 @@ std::string convert(const IconvHandle& cd, const char* in, std::size_t inLeft, c
         }
     }
     return out;
-}
-
-bool isAscii(const std::string& s) {
-    for (const char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
 }
 
 }  // namespace

@@ -32,6 +32,13 @@ std::size_t charLengthAt(const std::string& s, std::size_t pos) {
     return 1;
 }
 
+bool isAscii(const std::string& s) {
+    for (const char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
 std::string asciiLower(const std::string& s) {
     std::string out = s;
     std::size_t i = 0;

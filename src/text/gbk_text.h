@@ -16,6 +16,9 @@ bool isLeadByte(unsigned char b);
 // byte at the very end, which is then treated as a single byte).
 std::size_t charLengthAt(const std::string& s, std::size_t pos);
 
+// Every byte below 0x80: the text reads the same in GBK, UTF-8 and, widened, UTF-16.
+bool isAscii(const std::string& s);
+
 // Maps 'A'..'Z' to 'a'..'z' in single-byte characters only.
 std::string asciiLower(const std::string& s);
 
