@@ -1,6 +1,8 @@
 #include "folvaric_program.h"
 
 #include "check.h"
+#include "folder_windows.h"
+#include "program_folder.h"
 #include "user_input.h"
 
 namespace e2e {
@@ -55,6 +57,19 @@ std::string describe(const std::vector<std::wstring>& texts) {
     std::string out = "{";
     for (std::size_t i = 0; i < texts.size(); ++i) out += (i ? ", " : "") + describe(texts[i]);
     return out + "}";
+}
+
+HWND Folvaric::startShown() {
+    return start() ? waitUntilShown() : nullptr;
+}
+
+HWND Folvaric::startListing(std::initializer_list<const wchar_t*> folderNames) {
+    for (const wchar_t* name : folderNames) {
+        if (openFolderWindow(testFolder(name)) == nullptr) return nullptr;
+    }
+    HWND shown = startShown();
+    const auto listed = [&](const std::vector<ListEntry>& entries) { return entries.size() == folderNames.size(); };
+    return shown != nullptr && waitForEntries(listed) ? shown : nullptr;
 }
 
 bool Folvaric::start() {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ public:
     // The main window once it is on screen; start-up message boxes may come before it. Null on
     // timeout.
     HWND waitUntilShown(DWORD timeoutMilliseconds = kStartTimeout);
+    // start() and waitUntilShown(): the main window, or null when either fails.
+    HWND startShown();
+    // Opens a folder window for each name (a test folder each), starts the program and waits
+    // until it lists that many entries: the main window, or null.
+    HWND startListing(std::initializer_list<const wchar_t*> folderNames);
 
     Process& process() { return process_; }
     DWORD processId() const { return process_.id(); }

@@ -17,14 +17,9 @@ const std::wstring kInverted = L"打勾的文件夹被保护，如果在windows�
 
 E2E_TEST(edit_menu_and_context_menu_mark_the_folders) {
     e2e::Session session;
-    for (const wchar_t* name : {L"项目甲", L"资料乙", L"照片丙"}) {
-        REQUIRE(e2e::openFolderWindow(e2e::testFolder(name)) != nullptr);
-    }
     e2e::Folvaric program;
-    REQUIRE(program.start());
-    HWND window = program.waitUntilShown();
+    HWND window = program.startListing({L"项目甲", L"资料乙", L"照片丙"});
     REQUIRE(window != nullptr);
-    REQUIRE(program.waitForEntries([](const auto& entries) { return entries.size() == 3; }));
     REQUIRE(program.toggleTick(1));
 
     // The Edit menu ("编辑", second on the bar), opened from the keyboard; the pointer goes aside

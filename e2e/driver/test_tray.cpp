@@ -10,8 +10,7 @@
 E2E_TEST(tray_icon_is_shown_and_a_left_click_toggles_the_window) {
     e2e::Session session;
     e2e::Folvaric program;
-    REQUIRE(program.start());
-    HWND window = program.waitUntilShown();
+    HWND window = program.startShown();
     REQUIRE(window != nullptr);
     REQUIRE(e2e::waitUntil([] { return e2e::trayIconShown(); }, 5000));
     e2e::screenshot(L"tray-icon", e2e::wineTrayWindow());

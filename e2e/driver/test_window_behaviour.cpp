@@ -78,8 +78,7 @@ private:
 E2E_TEST(tray_menu_is_drawn_while_the_program_sits_in_the_tray) {
     e2e::Session session;
     e2e::Folvaric program;
-    REQUIRE(program.start());
-    HWND window = program.waitUntilShown();
+    HWND window = program.startShown();
     REQUIRE(window != nullptr);
     REQUIRE(e2e::waitUntil([] { return e2e::trayIconShown(); }, 5000));
     REQUIRE(e2e::clickTrayIcon(e2e::MouseButton::Left));
@@ -106,8 +105,7 @@ E2E_TEST(tray_menu_is_drawn_while_the_program_sits_in_the_tray) {
 E2E_TEST(maximised_window_comes_back_maximised_from_the_tray) {
     e2e::Session session;
     e2e::Folvaric program;
-    REQUIRE(program.start());
-    HWND window = program.waitUntilShown();
+    HWND window = program.startShown();
     REQUIRE(window != nullptr);
     REQUIRE(e2e::waitUntil([] { return e2e::trayIconShown(); }, 5000));
     REQUIRE(maximise(window));
@@ -153,14 +151,9 @@ E2E_TEST(button_panel_is_painted_whole_after_maximise) {
 
 E2E_TEST(right_click_selects_the_entry_that_the_list_menu_then_closes) {
     e2e::Session session;
-    for (const wchar_t* name : {L"项目甲", L"资料乙", L"照片丙"}) {
-        REQUIRE(e2e::openFolderWindow(e2e::testFolder(name)) != nullptr);
-    }
     e2e::Folvaric program;
-    REQUIRE(program.start());
-    HWND window = program.waitUntilShown();
+    HWND window = program.startListing({L"项目甲", L"资料乙", L"照片丙"});
     REQUIRE(window != nullptr);
-    REQUIRE(program.waitForEntries([](const auto& entries) { return entries.size() == 3; }));
     REQUIRE(program.selectEntry(0));
     const std::wstring target = program.entries()[2].name;
 
